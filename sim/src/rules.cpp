@@ -1,0 +1,145 @@
+#include "rules.h"
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace corvane::sim {
+
+namespace {
+
+bool parseInt(std::string_view s, int64_t& out) {
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && p == s.data() + s.size() && !s.empty();
+}
+
+// "1..3,5,7..9"
+bool parseRanges(std::string_view text, std::vector<std::pair<int64_t, int64_t>>& out) {
+    while (!text.empty()) {
+        size_t comma = text.find(',');
+        std::string_view item = text.substr(0, comma);
+        size_t dots = item.find("..");
+        int64_t lo = 0, hi = 0;
+        if (dots == std::string_view::npos) {
+            if (!parseInt(item, lo)) {
+                return false;
+            }
+            hi = lo;
+        } else if (!parseInt(item.substr(0, dots), lo) || !parseInt(item.substr(dots + 2), hi) ||
+                   hi < lo) {
+            return false;
+        }
+        out.emplace_back(lo, hi);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    }
+    return !out.empty();
+}
+
+}  // namespace
+
+bool Rules::load(const std::string& path, std::string& error) {
+    std::ifstream in(path);
+    if (!in) {
+        error = "cannot open " + path;
+        return false;
+    }
+    std::string line;
+    for (size_t n = 1; std::getline(in, line); ++n) {
+        if (!parseLine(line, error)) {
+            error = path + ":" + std::to_string(n) + ": " + error;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Rules::parseLine(const std::string& raw, std::string& error) {
+    std::string line = raw.substr(0, raw.find('#'));
+    std::istringstream words(line);
+    std::string oidText, kind;
+    if (!(words >> oidText)) {
+        return true;
+    }
+    Rule rule;
+    auto oid = parseOid(oidText);
+    if (!oid || !(words >> kind)) {
+        error = "expected OID and kind";
+        return false;
+    }
+    rule.oid = *oid;
+    if (kind == "rw") {
+        rule.kind = Rule::Kind::Writable;
+    } else if (kind == "rowstatus") {
+        rule.kind = Rule::Kind::RowStatus;
+        rule.tag = kInteger;
+        rule.ranges = {{1, 2}, {4, 6}};
+    } else if (kind == "entrystatus") {
+        rule.kind = Rule::Kind::EntryStatus;
+        rule.tag = kInteger;
+        rule.ranges = {{1, 4}};
+    } else {
+        error = "unknown kind " + kind;
+        return false;
+    }
+    std::string opt;
+    while (words >> opt) {
+        size_t eq = opt.find('=');
+        std::string key = opt.substr(0, eq);
+        std::string_view val = eq == std::string::npos ? "" : std::string_view(opt).substr(eq + 1);
+        int64_t tag = 0;
+        if (key == "type" && parseInt(val, tag) && isKnownTag(static_cast<int>(tag)) &&
+            rule.kind == Rule::Kind::Writable) {
+            rule.tag = static_cast<int>(tag);
+        } else if (key == "range" && rule.kind == Rule::Kind::Writable &&
+                   parseRanges(val, rule.ranges)) {
+        } else if (key == "size" && parseRanges(val, rule.sizes)) {
+        } else {
+            error = "bad option " + opt;
+            return false;
+        }
+    }
+    if (rule.kind != Rule::Kind::Writable) {
+        Oid entry(rule.oid.begin(), rule.oid.end() - 1);
+        statusByEntry_[entry] = rule.oid;
+    }
+    rules_[rule.oid] = std::move(rule);
+    return true;
+}
+
+const Rule* Rules::find(const Oid& oid) const {
+    // Prefixes of oid sort before it, so walk back from its upper bound.
+    auto it = rules_.upper_bound(oid);
+    while (it != rules_.begin()) {
+        --it;
+        if (hasPrefix(oid, it->first)) {
+            return &it->second;
+        }
+        // A rule that is not a prefix may still hide a shorter one before it.
+        size_t common = 0;
+        while (common < it->first.size() && common < oid.size() &&
+               it->first[common] == oid[common]) {
+            ++common;
+        }
+        Oid shorter(oid.begin(), oid.begin() + static_cast<long>(common));
+        it = rules_.upper_bound(shorter);
+    }
+    return nullptr;
+}
+
+std::vector<uint32_t> Rules::branches() const {
+    std::vector<uint32_t> out;
+    for (const auto& [oid, rule] : rules_) {
+        out.push_back(oid[1]);
+    }
+    return out;
+}
+
+const Rule* Rules::statusOf(std::span<const uint32_t> entry) const {
+    auto it = statusByEntry_.find(entry);
+    if (it == statusByEntry_.end()) {
+        return nullptr;
+    }
+    return &rules_.at(it->second);
+}
+
+}  // namespace corvane::sim

@@ -1,0 +1,42 @@
+// Write rules of a profile: which objects are writable, with which type and range,
+// and which columns are row-status columns.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "store.h"
+
+namespace corvane::sim {
+
+struct Rule {
+    enum class Kind { Writable, RowStatus, EntryStatus };
+    Oid oid;  // object (scalar) or column OID; instances lie below it
+    Kind kind = Kind::Writable;
+    int tag = -1;  // required BER tag; -1: the type of the existing instance
+    std::vector<std::pair<int64_t, int64_t>> ranges;  // allowed values (numbers)
+    std::vector<std::pair<int64_t, int64_t>> sizes;   // allowed lengths (strings)
+};
+
+class Rules {
+  public:
+    // Reads a rules file; on failure returns false and fills error.
+    bool load(const std::string& path, std::string& error);
+    bool parseLine(const std::string& line, std::string& error);
+
+    // The rule with the longest OID that is a prefix of oid.
+    const Rule* find(const Oid& oid) const;
+    // The row-status column rule of the table entry (a column OID without its last arc).
+    const Rule* statusOf(std::span<const uint32_t> entry) const;
+    size_t size() const { return rules_.size(); }
+    // The second arcs of all rule OIDs.
+    std::vector<uint32_t> branches() const;
+
+  private:
+    std::map<Oid, Rule, OidLess> rules_;
+    std::map<Oid, Oid, OidLess> statusByEntry_;
+};
+
+}  // namespace corvane::sim
