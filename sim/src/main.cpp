@@ -1,7 +1,10 @@
 // corvane-sim: a simulated Corvane switch, served by an embedded SNMP agent.
-#include <net-snmp/agent/net-snmp-agent-includes.h>
+// The library wants its configuration header first.
 #include <net-snmp/net-snmp-config.h>
+
 #include <net-snmp/net-snmp-includes.h>
+
+#include <net-snmp/agent/net-snmp-agent-includes.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
