@@ -1,0 +1,42 @@
+// InitGlobalSession: session, boots counter, defaults, event pump.
+#include "global_session.h"
+
+#include "boot_counter.h"
+#include "event_processor.h"
+#include "messages.h"
+#include "session.h"
+#include "snmp_types.h"
+
+std::string bootCounterPath(const std::string& folder) {
+    if (folder.empty()) return kBootCounterFile;
+    std::string path = folder;
+    if (path.back() != '/') path += '/';
+    return path + kBootCounterFile;
+}
+
+void InitGlobalSession(const std::string& folder) {
+    if (!GlobalSession) {
+        auto* session = new SnmpSession;
+        if (session->open() != 0) {
+            delete session;
+            raiseNmSnmpError(-506);
+        }
+        GlobalSession = session;
+    }
+
+    const std::string path = bootCounterPath(folder);
+    std::uint32_t boots = 0;
+    const int rc = getBootCounter(path, kLocalEngineId, boots);
+    if (rc < kBootCounterCannotOpen) raiseNmSnmpError(-507);
+    ++boots;
+    if (saveBootCounter(path, kLocalEngineId, boots) != kBootCounterOk) raiseNmSnmpError(-508);
+    GlobalSession->initLocalEngine(kLocalEngineId, boots);
+
+    DefaultDevice = NmSNMPDevice{"127.0.0.1", 161};
+    DefaultScope = NmSNMPScope{};
+    DefaultSecurity = NmSNMPSecurity{0, "meadow", "thistle", 1, 1, "", "", "", 1, 1};
+    DefaultTimeout = 100;
+
+    if (!EventProcessor) EventProcessor = new _SnmpEventProcessor;
+    EventProcessor->Start();
+}

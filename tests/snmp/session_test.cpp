@@ -1,0 +1,263 @@
+// The session layer against a real agent (snmpd on loopback).
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+#include <filesystem>
+
+#include "event_processor.h"
+#include "global_session.h"
+#include "messages.h"
+#include "session.h"
+#include "snmpd_fixture.h"
+
+namespace {
+
+const Oid kSysDescr = {1, 3, 6, 1, 2, 1, 1, 1, 0};
+const Oid kSysObjectId = {1, 3, 6, 1, 2, 1, 1, 2, 0};
+const Oid kSysLocation = {1, 3, 6, 1, 2, 1, 1, 6, 0};
+const Oid kMissing = {1, 3, 6, 1, 2, 1, 1, 99, 0};
+
+class SessionTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder_ = std::filesystem::temp_directory_path() / "corvane-session-test";
+        std::filesystem::create_directories(folder_);
+        InitGlobalSession(folder_.string());
+        agent_ = new SnmpdProcess;
+        std::string error;
+        started_ = agent_->start(error);
+        startError_ = error;
+    }
+    static void TearDownTestSuite() {
+        GlobalSession->closeAll();
+        delete agent_;
+        std::filesystem::remove_all(folder_);
+    }
+    void SetUp() override { ASSERT_TRUE(started_) << startError_; }
+
+    static NmSNMPSecurity v1() {
+        NmSNMPSecurity s;
+        s.Version = 0;
+        s.ReadCommunity = kReadCommunity;
+        s.WriteCommunity = kWriteCommunity;
+        return s;
+    }
+    static NmSNMPSecurity v2c() {
+        NmSNMPSecurity s = v1();
+        s.Version = 1;
+        return s;
+    }
+    static NmSNMPSecurity v3(const std::string& authPass = kV3AuthPass) {
+        NmSNMPSecurity s;
+        s.Version = 3;
+        s.SecurityModel = 3;
+        s.SecurityLevel = 3;
+        s.SecurityName = kV3User;
+        s.AuthProtocol = 5;  // SHA-256
+        s.AuthPassword = authPass;
+        s.PrivProtocol = 4;  // AES-128
+        s.PrivPassword = kV3PrivPass;
+        return s;
+    }
+    static SnmpTarget target(const NmSNMPSecurity& sec, unsigned short port = 0,
+                             int timeout = 100, int retries = 1) {
+        NmSNMPDevice d{"127.0.0.1", port ? port : agent_->port()};
+        return prepareTarget(d, sec, timeout, retries);
+    }
+    static SnmpPdu pdu(const NmSNMPSecurity& sec, std::vector<VarBind> vbs) {
+        SnmpPdu p;
+        preparePdu(p, sec, NmSNMPScope{});
+        p.vbs = std::move(vbs);
+        return p;
+    }
+    static int get(const NmSNMPSecurity& sec, const Oid& oid, SnmpResponse& r,
+                   unsigned short port = 0) {
+        return GlobalSession->syncRequest(PduType::Get, target(sec, port),
+                                          pdu(sec, {{oid, SnmpValue::null()}}), r);
+    }
+
+    static inline std::filesystem::path folder_;
+    static inline SnmpdProcess* agent_ = nullptr;
+    static inline bool started_ = false;
+    static inline std::string startError_;
+};
+
+}  // namespace
+
+TEST_F(SessionTest, GetWorksInEachVersion) {
+    struct Case {
+        const char* name;
+        NmSNMPSecurity sec;
+    } cases[] = {{"SNMPv1", v1()}, {"SNMPv2c", v2c()}, {"SNMPv3 authPriv", v3()}};
+    for (const Case& c : cases) {
+        SnmpResponse r;
+        EXPECT_EQ(get(c.sec, kSysObjectId, r), 0) << c.name;
+        ASSERT_EQ(r.vbs.size(), 1u) << c.name;
+        EXPECT_EQ(r.vbs[0].oid, kSysObjectId);
+        EXPECT_EQ(r.vbs[0].value.type, SnmpType::ObjectId);
+        EXPECT_EQ(oidToString(r.vbs[0].value.oid), kCorvaneBObjectId) << c.name;
+    }
+}
+
+TEST_F(SessionTest, AgentErrorsComeBackAsStatus) {
+    SnmpResponse r;
+    EXPECT_EQ(get(v1(), kMissing, r), 2);  // noSuchName
+    EXPECT_EQ(r.errorIndex, 1);
+
+    EXPECT_EQ(get(v2c(), kMissing, r), 0);
+    ASSERT_EQ(r.vbs.size(), 1u);
+    EXPECT_TRUE(r.vbs[0].value.isException());
+
+    // A set with the read community is refused; with SNMPv2c that is an error-status.
+    NmSNMPSecurity readOnly = v2c();
+    readOnly.WriteCommunity = kReadCommunity;
+    SnmpResponse s;
+    const int st = GlobalSession->syncRequest(
+        PduType::Set, target(readOnly),
+        pdu(readOnly, {{kSysLocation, SnmpValue::fromOctets("nowhere")}}), s);
+    EXPECT_GT(st, 0);
+}
+
+TEST_F(SessionTest, WrongPassPhraseIsAnAuthenticationStatusNotATimeout) {
+    SnmpResponse r;
+    QElapsedTimer t;
+    t.start();
+    const int status = get(v3("not-the-pass-phrase"), kSysDescr, r);
+    EXPECT_EQ(status, 1408);
+    EXPECT_LT(t.elapsed(), 1500);
+    int code = 0;
+    std::string text;
+    TranslateStatus(status, code, text);
+    EXPECT_EQ(text, "(SNMPv3USM) Authentication failure!");
+
+    // The right pass phrase still works afterwards: parameters make their own session.
+    EXPECT_EQ(get(v3(), kSysDescr, r), 0);
+    NmSNMPSecurity unknown = v3();
+    unknown.SecurityName = "nobody";
+    EXPECT_EQ(get(unknown, kSysDescr, r), 1404);
+}
+
+TEST_F(SessionTest, SilentPortTimesOutWithinTimeoutTimesTries) {
+    const unsigned short silent = freeUdpPort();
+    struct Case {
+        const char* name;
+        NmSNMPSecurity sec;
+    } cases[] = {{"SNMPv1", v1()}, {"SNMPv3", v3()}};
+    for (const Case& c : cases) {
+        SnmpResponse r;
+        QElapsedTimer t;
+        t.start();
+        const int status = GlobalSession->syncRequest(
+            PduType::Get, target(c.sec, silent, /*timeout=*/30, /*retries=*/1),
+            pdu(c.sec, {{kSysDescr, SnmpValue::null()}}), r);
+        EXPECT_EQ(status, -5) << c.name;
+        EXPECT_GE(t.elapsed(), 550) << c.name;
+        EXPECT_LT(t.elapsed(), 1200) << c.name;
+    }
+}
+
+TEST_F(SessionTest, SetWithWriteCommunityReadsBack) {
+    const std::string text = "rack 7, row " + std::to_string(::getpid() % 100);
+    SnmpResponse s;
+    EXPECT_EQ(GlobalSession->syncRequest(PduType::Set, target(v1()),
+                                         pdu(v1(), {{kSysLocation, SnmpValue::fromOctets(text)}}),
+                                         s),
+              0);
+    SnmpResponse r;
+    ASSERT_EQ(get(v2c(), kSysLocation, r), 0);
+    ASSERT_EQ(r.vbs.size(), 1u);
+    EXPECT_EQ(r.vbs[0].value.octets, text);
+}
+
+TEST_F(SessionTest, GetNextWalksInOrder) {
+    SnmpResponse r;
+    ASSERT_EQ(GlobalSession->syncRequest(PduType::GetNext, target(v2c()),
+                                         pdu(v2c(), {{{1, 3, 6, 1, 2, 1, 1}, {}}}), r),
+              0);
+    ASSERT_EQ(r.vbs.size(), 1u);
+    EXPECT_EQ(r.vbs[0].oid, kSysDescr);
+    EXPECT_EQ(r.vbs[0].value.type, SnmpType::OctetString);
+}
+
+TEST_F(SessionTest, AsyncGetCompletesThroughTheEventPump) {
+    for (const NmSNMPSecurity& sec : {v2c(), v3()}) {
+        bool done = false;
+        SnmpResponse got;
+        QEventLoop loop;
+        const int st = GlobalSession->asyncRequest(
+            PduType::Get, target(sec), pdu(sec, {{kSysObjectId, {}}}),
+            [&](const SnmpResponse& r) {
+                got = r;
+                done = true;
+                loop.quit();
+            });
+        ASSERT_EQ(st, 0);
+        EXPECT_FALSE(done);  // never inside the send
+        EXPECT_EQ(GlobalSession->outstanding(), 1);
+        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+        loop.exec();
+        ASSERT_TRUE(done);
+        EXPECT_EQ(got.status, 0);
+        ASSERT_EQ(got.vbs.size(), 1u);
+        EXPECT_EQ(oidToString(got.vbs[0].value.oid), kCorvaneBObjectId);
+        EXPECT_EQ(got.agent.Port, agent_->port());
+        EXPECT_EQ(GlobalSession->outstanding(), 0);
+    }
+}
+
+TEST_F(SessionTest, AsyncTimeoutAndForgottenOwner) {
+    const unsigned short silent = freeUdpPort();
+    int calls = 0;
+    int status = 0;
+    const int owner = 0;
+    QEventLoop loop;
+    ASSERT_EQ(GlobalSession->asyncRequest(
+                  PduType::Get, target(v2c(), silent, 20, 0), pdu(v2c(), {{kSysDescr, {}}}),
+                  [&](const SnmpResponse& r) {
+                      ++calls;
+                      status = r.status;
+                      loop.quit();
+                  }),
+              0);
+    // A second request whose owner goes away: its callback must never run.
+    bool forgottenRan = false;
+    ASSERT_EQ(GlobalSession->asyncRequest(
+                  PduType::Get, target(v2c(), silent, 20, 0), pdu(v2c(), {{kSysDescr, {}}}),
+                  [&](const SnmpResponse&) { forgottenRan = true; }, &owner),
+              0);
+    GlobalSession->forgetOwner(&owner);
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QElapsedTimer t;
+    t.start();
+    while (GlobalSession->outstanding() > 0 && t.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(status, -5);
+    EXPECT_FALSE(forgottenRan);
+}
+
+TEST_F(SessionTest, UnresolvableHostAndBadParameters) {
+    NmSNMPDevice d{"no-such-host.invalid", 161};
+    try {
+        prepareTarget(d, v1(), 100, 1);
+        FAIL() << "no error raised";
+    } catch (const NmSNMPException& e) {
+        EXPECT_EQ(e.code(), -509);
+        EXPECT_EQ(e.text(), "Invalid IP Address or DNS name!");
+    }
+    SnmpResponse r;
+    NmSNMPSecurity model = v3();
+    model.SecurityModel = 1;
+    EXPECT_EQ(get(model, kSysDescr, r), -1402);
+    NmSNMPSecurity des3 = v3();
+    des3.PrivProtocol = 3;
+    EXPECT_EQ(get(des3, kSysDescr, r), 1413);
+    NmSNMPSecurity badAuth = v3();
+    badAuth.AuthProtocol = 9;
+    EXPECT_EQ(get(badAuth, kSysDescr, r), 1412);
+}
