@@ -14,7 +14,8 @@ namespace {
 std::int32_t toInteger(const std::string& text) {
     const char* first = text.data();
     const char* last = text.data() + text.size();
-    if (first != last && *first == '+') ++first;
+    if (first != last && *first == '+')
+        ++first;
     std::int32_t v = 0;
     auto [p, ec] = std::from_chars(first, last, v);
     if (text.empty() || first == last || ec != std::errc() || p != last)
@@ -25,7 +26,8 @@ std::int32_t toInteger(const std::string& text) {
 // Value after the switch when it occurs in the argument.
 bool match(const std::string& arg, const char* sw, std::string& value) {
     const std::size_t p = arg.find(sw);
-    if (p == std::string::npos) return false;
+    if (p == std::string::npos)
+        return false;
     value = arg.substr(p + 2);
     return true;
 }
@@ -55,7 +57,8 @@ void ParseCommandLine(const std::vector<std::string>& args, LaunchParameters& ke
             kept.Port = std::to_string(DefaultDevice.Port);
         } else if (match(arg, "/c", v)) {
             DefaultScope.ContextName = v;
-            if (!v.empty()) kept.ContextName = v;
+            if (!v.empty())
+                kept.ContextName = v;
         } else if (match(arg, "/d", v)) {
             DefaultScope.ContextEngineID = v;
             kept.ContextEngineID = v;
@@ -71,10 +74,12 @@ void ParseCommandLine(const std::vector<std::string>& args, LaunchParameters& ke
             kept.SecurityName = v;
         } else if (match(arg, "/A", v)) {
             DefaultSecurity.AuthPassword = v;
-            if (!v.empty()) kept.AuthPassword = v;
+            if (!v.empty())
+                kept.AuthPassword = v;
         } else if (match(arg, "/P", v)) {
             DefaultSecurity.PrivPassword = v;
-            if (!v.empty()) kept.PrivPassword = v;
+            if (!v.empty())
+                kept.PrivPassword = v;
         } else if (match(arg, "/a", v)) {
             DefaultSecurity.AuthProtocol = toInteger(v);
             kept.AuthProtocol = std::to_string(DefaultSecurity.AuthProtocol);

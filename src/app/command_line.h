@@ -28,7 +28,7 @@ struct LaunchParameters {
 
 // A numeric switch whose value is not a decimal integer; ends start-up.
 class CommandLineError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -59,11 +59,12 @@ TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& wo
 TMainForm::~TMainForm() = default;
 
 void TMainForm::createMenus() {
-    const char* entries[] = {"System",     "Management", "MPLS", "Layer 2 ",   "Layer 3",
-                             "QoS ",       "Security ",  "OAM",  "Monitoring", "Help"};
+    const char* entries[] = {"System", "Management", "MPLS", "Layer 2 ",   "Layer 3",
+                             "QoS ",   "Security ",  "OAM",  "Monitoring", "Help"};
     for (const char* e : entries) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(e));
-        if (QString::fromUtf8(e) == "Help") menu->addAction("About");
+        if (QString::fromUtf8(e) == "Help")
+            menu->addAction("About");
     }
     menuBar()->addAction("Refresh");
 }
@@ -92,6 +93,10 @@ void TMainForm::FormCreate() {
     }
 }
 
-void TMainForm::setStatusText(const QString& text) { StatusPanel0->setText(text); }
+void TMainForm::setStatusText(const QString& text) {
+    StatusPanel0->setText(text);
+}
 
-QString TMainForm::statusText() const { return StatusPanel0->text(); }
+QString TMainForm::statusText() const {
+    return StatusPanel0->text();
+}

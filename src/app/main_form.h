@@ -18,7 +18,7 @@ extern std::string DeviceOID;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Runs the start-up steps: session, boots counter, message files, command line. Errors of
     // those steps escape to the caller, which shows them and ends the program.
     explicit TMainForm(const std::vector<std::string>& args, const std::string& workFolder = {},
@@ -39,6 +39,6 @@ public:
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* StatusPanel0 = nullptr;
 
-private:
+  private:
     void createMenus();
 };

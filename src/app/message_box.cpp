@@ -18,7 +18,8 @@ MessageHandler SetMessageHandler(MessageHandler h) {
 }
 
 bool ShowMessage(MessageKind kind, const QString& text, QWidget* parent) {
-    if (handler()) return handler()(MessageRequest{kind, text, parent});
+    if (handler())
+        return handler()(MessageRequest{kind, text, parent});
     const QString caption = QApplication::applicationDisplayName();
     switch (kind) {
         case MessageKind::Confirmation:

@@ -1,8 +1,8 @@
 // The one path for message boxes and confirmations, so that tests can answer them.
 #pragma once
 
-#include <functional>
 #include <QString>
+#include <functional>
 
 class QWidget;
 

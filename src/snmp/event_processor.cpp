@@ -15,30 +15,36 @@ _SnmpEventProcessor::_SnmpEventProcessor(QObject* parent) : QObject(parent) {
 
 _SnmpEventProcessor::~_SnmpEventProcessor() {
     Stop();
-    if (GlobalSession) GlobalSession->setSocketListener({});
+    if (GlobalSession)
+        GlobalSession->setSocketListener({});
 }
 
 void _SnmpEventProcessor::Start() {
     started_ = true;
     if (GlobalSession) {
         GlobalSession->setSocketListener([this](int fd, bool opened) { watchSocket(fd, opened); });
-        for (int fd : GlobalSession->asyncSockets()) watchSocket(fd, true);
+        for (int fd : GlobalSession->asyncSockets())
+            watchSocket(fd, true);
     }
-    for (auto& [fd, n] : notifiers_) n->setEnabled(true);
+    for (auto& [fd, n] : notifiers_)
+        n->setEnabled(true);
     timer_.start();
 }
 
 void _SnmpEventProcessor::Stop() {
     started_ = false;
     timer_.stop();
-    for (auto& [fd, n] : notifiers_) n->setEnabled(false);
+    for (auto& [fd, n] : notifiers_)
+        n->setEnabled(false);
 }
 
 void _SnmpEventProcessor::tick() {
     // Stopped around the call so ticks cannot pile up while completions run.
     timer_.stop();
-    if (GlobalSession) GlobalSession->processPendingEvents();
-    if (started_) timer_.start();
+    if (GlobalSession)
+        GlobalSession->processPendingEvents();
+    if (started_)
+        timer_.start();
 }
 
 void _SnmpEventProcessor::watchSocket(int fd, bool opened) {
@@ -46,10 +52,12 @@ void _SnmpEventProcessor::watchSocket(int fd, bool opened) {
         notifiers_.erase(fd);
         return;
     }
-    if (notifiers_.count(fd)) return;
+    if (notifiers_.count(fd))
+        return;
     auto n = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     connect(n.get(), &QSocketNotifier::activated, this, [this] {
-        if (started_ && GlobalSession) GlobalSession->processPendingEvents();
+        if (started_ && GlobalSession)
+            GlobalSession->processPendingEvents();
     });
     n->setEnabled(started_);
     notifiers_.emplace(fd, std::move(n));

@@ -11,7 +11,7 @@ class QSocketNotifier;
 
 class _SnmpEventProcessor : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit _SnmpEventProcessor(QObject* parent = nullptr);
     ~_SnmpEventProcessor() override;
 
@@ -19,7 +19,7 @@ public:
     void Stop();
     bool isActive() const { return started_; }
 
-private:
+  private:
     void tick();
     void watchSocket(int fd, bool opened);
 

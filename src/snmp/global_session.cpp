@@ -8,9 +8,11 @@
 #include "snmp_types.h"
 
 std::string bootCounterPath(const std::string& folder) {
-    if (folder.empty()) return kBootCounterFile;
+    if (folder.empty())
+        return kBootCounterFile;
     std::string path = folder;
-    if (path.back() != '/') path += '/';
+    if (path.back() != '/')
+        path += '/';
     return path + kBootCounterFile;
 }
 
@@ -27,9 +29,11 @@ void InitGlobalSession(const std::string& folder) {
     const std::string path = bootCounterPath(folder);
     std::uint32_t boots = 0;
     const int rc = getBootCounter(path, kLocalEngineId, boots);
-    if (rc < kBootCounterCannotOpen) raiseNmSnmpError(-507);
+    if (rc < kBootCounterCannotOpen)
+        raiseNmSnmpError(-507);
     ++boots;
-    if (saveBootCounter(path, kLocalEngineId, boots) != kBootCounterOk) raiseNmSnmpError(-508);
+    if (saveBootCounter(path, kLocalEngineId, boots) != kBootCounterOk)
+        raiseNmSnmpError(-508);
     GlobalSession->initLocalEngine(kLocalEngineId, boots);
 
     DefaultDevice = NmSNMPDevice{"127.0.0.1", 161};
@@ -37,6 +41,7 @@ void InitGlobalSession(const std::string& folder) {
     DefaultSecurity = NmSNMPSecurity{0, "meadow", "thistle", 1, 1, "", "", "", 1, 1};
     DefaultTimeout = 100;
 
-    if (!EventProcessor) EventProcessor = new _SnmpEventProcessor;
+    if (!EventProcessor)
+        EventProcessor = new _SnmpEventProcessor;
     EventProcessor->Start();
 }

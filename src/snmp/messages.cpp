@@ -164,16 +164,19 @@ const MessageTable kStatus = {
 
 bool isBlank(const std::string& line) {
     for (unsigned char c : line)
-        if (c > ' ') return false;
+        if (c > ' ')
+            return false;
     return true;
 }
 
 // Reads the file as the fixed 1024-byte line buffer would: longer lines come as pieces.
 bool readPieces(const std::string& path, std::vector<std::string>& pieces) {
     std::FILE* f = std::fopen(path.c_str(), "r");
-    if (!f) return false;
+    if (!f)
+        return false;
     char buf[1024];
-    while (std::fgets(buf, sizeof buf, f)) pieces.emplace_back(buf);
+    while (std::fgets(buf, sizeof buf, f))
+        pieces.emplace_back(buf);
     std::fclose(f);
     return true;
 }
@@ -189,33 +192,46 @@ MessageTable NmSnmpTexts = kNmSnmp;
 MessageTable StatusTemplates = kStatus;
 
 const MessageTable& builtInTexts(const MessageTable& table) {
-    if (&table == &CommonTexts) return kCommon;
-    if (&table == &SnmpTexts) return kSnmp;
-    if (&table == &SnmpV3Texts) return kSnmpV3;
-    if (&table == &UsmTexts) return kUsm;
-    if (&table == &SnmpClassTexts) return kSnmpClass;
-    if (&table == &NmSnmpTexts) return kNmSnmp;
-    if (&table == &StatusTemplates) return kStatus;
+    if (&table == &CommonTexts)
+        return kCommon;
+    if (&table == &SnmpTexts)
+        return kSnmp;
+    if (&table == &SnmpV3Texts)
+        return kSnmpV3;
+    if (&table == &UsmTexts)
+        return kUsm;
+    if (&table == &SnmpClassTexts)
+        return kSnmpClass;
+    if (&table == &NmSnmpTexts)
+        return kNmSnmp;
+    if (&table == &StatusTemplates)
+        return kStatus;
     return table;
 }
 
 std::string messageText(const MessageTable& table, std::size_t position) {
-    if (position < table.size()) return table[position];
+    if (position < table.size())
+        return table[position];
     const MessageTable& builtIn = builtInTexts(table);
     return position < builtIn.size() ? builtIn[position] : std::string();
 }
 
 void LoadLines(MessageTable& table, const std::string& path) {
     std::vector<std::string> pieces;
-    if (!readPieces(path, pieces)) return;
+    if (!readPieces(path, pieces))
+        return;
     MessageTable loaded;
     for (std::string& line : pieces) {
-        if (isBlank(line)) continue;
-        if (!line.empty() && line.back() == '\n') line.pop_back();
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (isBlank(line))
+            continue;
+        if (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         loaded.push_back(std::move(line));
     }
-    if (loaded.empty()) return;
+    if (loaded.empty())
+        return;
     table = std::move(loaded);
 }
 
@@ -253,12 +269,14 @@ void TranslateStatus(int status, int& code, std::string& text) {
 }
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    if (from.empty()) return text;
+    if (from.empty())
+        return text;
     std::string out;
     std::size_t pos = 0;
     for (;;) {
         std::size_t hit = text.find(from, pos);
-        if (hit == std::string::npos) break;
+        if (hit == std::string::npos)
+            break;
         out.append(text, pos, hit - pos);
         out += to;
         pos = hit + from.size();
@@ -275,7 +293,8 @@ std::string ComposeStatusLine(int k, const std::string& listName, const std::str
         if (a != std::string::npos && v != std::string::npos && v >= a) {
             const std::size_t from = a + 7;
             std::size_t to = v + 9 + 1;  // the one character after "[VARLIST]"
-            if (to > line.size()) to = line.size();
+            if (to > line.size())
+                to = line.size();
             line.erase(from, to - from);
         }
     } else {
@@ -291,20 +310,26 @@ std::string ComposeStatusLine(int k, const std::string& listName, const std::str
 }
 
 std::string nmSnmpText(int code) {
-    if (code == 0) return messageText(NmSnmpTexts, 0);
-    if (code <= -501 && code >= -528) return messageText(NmSnmpTexts, -(code + 500));
+    if (code == 0)
+        return messageText(NmSnmpTexts, 0);
+    if (code <= -501 && code >= -528)
+        return messageText(NmSnmpTexts, -(code + 500));
     return messageText(NmSnmpTexts, 28);
 }
 
 std::string commonText(int code) {
-    if (code <= 0 && code >= -25) return messageText(CommonTexts, -code);
+    if (code <= 0 && code >= -25)
+        return messageText(CommonTexts, -code);
     return messageText(NmSnmpTexts, 28);
 }
 
-void raiseNmSnmpError(int code) { throw NmSNMPException(nmSnmpText(code), code); }
+void raiseNmSnmpError(int code) {
+    throw NmSNMPException(nmSnmpText(code), code);
+}
 
 void raiseCommonError(int code, const std::vector<std::pair<std::string, std::string>>& fills) {
     std::string text = commonText(code);
-    for (const auto& [from, to] : fills) text = replaceAll(text, from, to);
+    for (const auto& [from, to] : fills)
+        text = replaceAll(text, from, to);
     throw NmSNMPException(text, code);
 }

@@ -44,20 +44,20 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
 
 // An error that stops an operation: a message text and a program code.
 class NmSNMPException : public std::runtime_error {
-public:
+  public:
     NmSNMPException(const std::string& text, int code) : std::runtime_error(text), code_(code) {}
     int code() const { return code_; }
     std::string text() const { return what(); }
 
-private:
+  private:
     int code_;
 };
 
 // Raises code c of NmSnmpTexts (-501 … -528).
 [[noreturn]] void raiseNmSnmpError(int code);
 // Raises code c of CommonTexts (-1 … -25), after applying placeholder substitutions.
-[[noreturn]] void raiseCommonError(int code,
-                                   const std::vector<std::pair<std::string, std::string>>& fills = {});
+[[noreturn]] void raiseCommonError(
+    int code, const std::vector<std::pair<std::string, std::string>>& fills = {});
 // The text of a CommonTexts or NmSnmpTexts code, without raising.
 std::string commonText(int code);
 std::string nmSnmpText(int code);

@@ -42,27 +42,40 @@ constexpr int kUsmUnsupportedPriv = 1413;
 
 int mapLibraryError(int err) {
     switch (err) {
-        case SNMPERR_SUCCESS: return 0;
-        case SNMPERR_TIMEOUT: return kStatusTimeout;
+        case SNMPERR_SUCCESS:
+            return 0;
+        case SNMPERR_TIMEOUT:
+            return kStatusTimeout;
         case SNMPERR_UNKNOWN_USER_NAME:
-        case SNMPERR_USM_UNKNOWNSECURITYNAME: return 1404;
+        case SNMPERR_USM_UNKNOWNSECURITYNAME:
+            return 1404;
         case SNMPERR_AUTHENTICATION_FAILURE:
-        case SNMPERR_USM_AUTHENTICATIONFAILURE: return 1408;
+        case SNMPERR_USM_AUTHENTICATIONFAILURE:
+            return 1408;
         case SNMPERR_NOT_IN_TIME_WINDOW:
-        case SNMPERR_USM_NOTINTIMEWINDOW: return 1411;
+        case SNMPERR_USM_NOTINTIMEWINDOW:
+            return 1411;
         case SNMPERR_UNKNOWN_ENG_ID:
-        case SNMPERR_USM_UNKNOWNENGINEID: return 1410;
+        case SNMPERR_USM_UNKNOWNENGINEID:
+            return 1410;
         case SNMPERR_UNSUPPORTED_SEC_LEVEL:
-        case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL: return kUsmUnsupportedLevel;
+        case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
+            return kUsmUnsupportedLevel;
         case SNMPERR_DECRYPTION_ERR:
-        case SNMPERR_USM_DECRYPTIONERROR: return 1406;
-        case SNMPERR_USM_ENCRYPTIONERROR: return kUsmEncryptionError;
-        case SNMPERR_UNKNOWN_SEC_MODEL: return kStatusBadSecurityModel;
+        case SNMPERR_USM_DECRYPTIONERROR:
+            return 1406;
+        case SNMPERR_USM_ENCRYPTIONERROR:
+            return kUsmEncryptionError;
+        case SNMPERR_UNKNOWN_SEC_MODEL:
+            return kStatusBadSecurityModel;
         case SNMPERR_BAD_SENDTO:
         case SNMPERR_BAD_RECVFROM:
-        case SNMPERR_NO_SOCKET: return kStatusTransport;
-        case SNMPERR_BAD_ADDRESS: return kStatusBadAddress;
-        default: return kStatusFailed;
+        case SNMPERR_NO_SOCKET:
+            return kStatusTransport;
+        case SNMPERR_BAD_ADDRESS:
+            return kStatusBadAddress;
+        default:
+            return kStatusFailed;
     }
 }
 
@@ -73,9 +86,15 @@ struct ProtocolOid {
 
 bool authProtocol(int code, ProtocolOid& out) {
     switch (code) {
-        case 1: out = {usmNoAuthProtocol, OID_LENGTH(usmNoAuthProtocol)}; return true;
-        case 2: out = {usmHMACMD5AuthProtocol, OID_LENGTH(usmHMACMD5AuthProtocol)}; return true;
-        case 3: out = {usmHMACSHA1AuthProtocol, OID_LENGTH(usmHMACSHA1AuthProtocol)}; return true;
+        case 1:
+            out = {usmNoAuthProtocol, OID_LENGTH(usmNoAuthProtocol)};
+            return true;
+        case 2:
+            out = {usmHMACMD5AuthProtocol, OID_LENGTH(usmHMACMD5AuthProtocol)};
+            return true;
+        case 3:
+            out = {usmHMACSHA1AuthProtocol, OID_LENGTH(usmHMACSHA1AuthProtocol)};
+            return true;
         case 4:
             out = {usmHMAC128SHA224AuthProtocol, OID_LENGTH(usmHMAC128SHA224AuthProtocol)};
             return true;
@@ -88,18 +107,30 @@ bool authProtocol(int code, ProtocolOid& out) {
         case 7:
             out = {usmHMAC384SHA512AuthProtocol, OID_LENGTH(usmHMAC384SHA512AuthProtocol)};
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 
 bool privProtocol(int code, ProtocolOid& out) {
     switch (code) {
-        case 1: out = {usmNoPrivProtocol, OID_LENGTH(usmNoPrivProtocol)}; return true;
-        case 2: out = {usmDESPrivProtocol, OID_LENGTH(usmDESPrivProtocol)}; return true;
-        case 4: out = {usmAESPrivProtocol, OID_LENGTH(usmAESPrivProtocol)}; return true;
-        case 20: out = {usmAES192PrivProtocol, OID_LENGTH(usmAES192PrivProtocol)}; return true;
-        case 21: out = {usmAES256PrivProtocol, OID_LENGTH(usmAES256PrivProtocol)}; return true;
-        default: return false;  // 3DES-EDE and unknown codes are not served
+        case 1:
+            out = {usmNoPrivProtocol, OID_LENGTH(usmNoPrivProtocol)};
+            return true;
+        case 2:
+            out = {usmDESPrivProtocol, OID_LENGTH(usmDESPrivProtocol)};
+            return true;
+        case 4:
+            out = {usmAESPrivProtocol, OID_LENGTH(usmAESPrivProtocol)};
+            return true;
+        case 20:
+            out = {usmAES192PrivProtocol, OID_LENGTH(usmAES192PrivProtocol)};
+            return true;
+        case 21:
+            out = {usmAES256PrivProtocol, OID_LENGTH(usmAES256PrivProtocol)};
+            return true;
+        default:
+            return false;  // 3DES-EDE and unknown codes are not served
     }
 }
 
@@ -110,12 +141,14 @@ bool resolveAddress(const std::string& text, std::string& dotted) {
         dotted = text;
         return true;
     }
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_DGRAM;
     addrinfo* res = nullptr;
-    if (getaddrinfo(text.c_str(), nullptr, &hints, &res) != 0 || !res) return false;
+    if (getaddrinfo(text.c_str(), nullptr, &hints, &res) != 0 || !res)
+        return false;
     char buf[INET_ADDRSTRLEN] = {};
     auto* sin = reinterpret_cast<sockaddr_in*>(res->ai_addr);
     inet_ntop(AF_INET, &sin->sin_addr, buf, sizeof buf);
@@ -126,9 +159,12 @@ bool resolveAddress(const std::string& text, std::string& dotted) {
 
 int pduCommand(PduType type) {
     switch (type) {
-        case PduType::Get: return SNMP_MSG_GET;
-        case PduType::GetNext: return SNMP_MSG_GETNEXT;
-        case PduType::Set: return SNMP_MSG_SET;
+        case PduType::Get:
+            return SNMP_MSG_GET;
+        case PduType::GetNext:
+            return SNMP_MSG_GETNEXT;
+        case PduType::Set:
+            return SNMP_MSG_SET;
     }
     return SNMP_MSG_GET;
 }
@@ -171,20 +207,31 @@ VarBind fromNetsnmp(const netsnmp_variable_list* v) {
             val.unsignedValue = (static_cast<std::uint64_t>(v->val.counter64->high) << 32) |
                                 (v->val.counter64->low & 0xffffffffu);
             break;
-        case SNMP_NOSUCHOBJECT: val.type = SnmpType::NoSuchObject; break;
-        case SNMP_NOSUCHINSTANCE: val.type = SnmpType::NoSuchInstance; break;
-        case SNMP_ENDOFMIBVIEW: val.type = SnmpType::EndOfMibView; break;
-        default: val.type = SnmpType::Null; break;
+        case SNMP_NOSUCHOBJECT:
+            val.type = SnmpType::NoSuchObject;
+            break;
+        case SNMP_NOSUCHINSTANCE:
+            val.type = SnmpType::NoSuchInstance;
+            break;
+        case SNMP_ENDOFMIBVIEW:
+            val.type = SnmpType::EndOfMibView;
+            break;
+        default:
+            val.type = SnmpType::Null;
+            break;
     }
     return vb;
 }
 
-std::vector<oid> toNetsnmpOid(const Oid& o) { return std::vector<oid>(o.begin(), o.end()); }
+std::vector<oid> toNetsnmpOid(const Oid& o) {
+    return std::vector<oid>(o.begin(), o.end());
+}
 
 // Adds one binding; a get or get-next carries NULL values whatever the caller put there.
 bool addBinding(netsnmp_pdu* pdu, const VarBind& vb, bool withValue) {
     std::vector<oid> name = toNetsnmpOid(vb.oid);
-    if (name.empty()) name.push_back(0);
+    if (name.empty())
+        name.push_back(0);
     const SnmpValue& v = vb.value;
     if (!withValue || v.type == SnmpType::Null || v.isException())
         return snmp_add_null_var(pdu, name.data(), name.size()) != nullptr;
@@ -196,19 +243,19 @@ bool addBinding(netsnmp_pdu* pdu, const VarBind& vb, bool withValue) {
         }
         case SnmpType::OctetString:
         case SnmpType::Opaque:
-            return snmp_pdu_add_variable(
-                       pdu, name.data(), name.size(),
-                       v.type == SnmpType::Opaque ? ASN_OPAQUE : ASN_OCTET_STR,
-                       v.octets.data(), v.octets.size()) != nullptr;
+            return snmp_pdu_add_variable(pdu, name.data(), name.size(),
+                                         v.type == SnmpType::Opaque ? ASN_OPAQUE : ASN_OCTET_STR,
+                                         v.octets.data(), v.octets.size()) != nullptr;
         case SnmpType::IpAddress: {
-            if (v.octets.size() != 4) return false;
+            if (v.octets.size() != 4)
+                return false;
             return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_IPADDRESS,
                                          v.octets.data(), 4) != nullptr;
         }
         case SnmpType::ObjectId: {
             std::vector<oid> value = toNetsnmpOid(v.oid);
-            return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID,
-                                         value.data(), value.size() * sizeof(oid)) != nullptr;
+            return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, value.data(),
+                                         value.size() * sizeof(oid)) != nullptr;
         }
         case SnmpType::Counter32:
         case SnmpType::Gauge32:
@@ -217,8 +264,7 @@ bool addBinding(netsnmp_pdu* pdu, const VarBind& vb, bool withValue) {
             u_char t = v.type == SnmpType::Counter32   ? ASN_COUNTER
                        : v.type == SnmpType::TimeTicks ? ASN_TIMETICKS
                                                        : ASN_GAUGE;
-            return snmp_pdu_add_variable(pdu, name.data(), name.size(), t, &x, sizeof x) !=
-                   nullptr;
+            return snmp_pdu_add_variable(pdu, name.data(), name.size(), t, &x, sizeof x) != nullptr;
         }
         case SnmpType::Counter64: {
             counter64 c{};
@@ -227,13 +273,15 @@ bool addBinding(netsnmp_pdu* pdu, const VarBind& vb, bool withValue) {
             return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &c,
                                          sizeof c) != nullptr;
         }
-        default: return snmp_add_null_var(pdu, name.data(), name.size()) != nullptr;
+        default:
+            return snmp_add_null_var(pdu, name.data(), name.size()) != nullptr;
     }
 }
 
 int logToCategory(int, int, void* serverarg, void*) {
     auto* msg = static_cast<snmp_log_message*>(serverarg);
-    if (msg && msg->msg) qCDebug(lcSnmp, "net-snmp: %s", msg->msg);
+    if (msg && msg->msg)
+        qCDebug(lcSnmp, "net-snmp: %s", msg->msg);
     return 0;
 }
 
@@ -251,7 +299,7 @@ struct SnmpSession::Channel {
     void* handle = nullptr;
     int fd = -1;
     bool async = false;
-    std::string peer;         // SNMPv3 only: the agent and user this channel's keys belong to
+    std::string peer;  // SNMPv3 only: the agent and user this channel's keys belong to
     std::string userName;
     std::string credentials;
     std::map<Pending*, std::shared_ptr<Pending>> live;
@@ -271,7 +319,8 @@ int asyncCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) 
         case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
             if (pdu && pdu->command == SNMP_MSG_REPORT) {
                 c.response.status = mapLibraryError(snmpv3_get_report_type(pdu));
-                if (c.response.status == 0) c.response.status = kStatusFailed;
+                if (c.response.status == 0)
+                    c.response.status = kStatusFailed;
             } else if (pdu) {
                 c.response.status = static_cast<int>(pdu->errstat);
                 c.response.errorIndex = static_cast<int>(pdu->errindex);
@@ -281,12 +330,19 @@ int asyncCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) 
                 c.response.status = kStatusFailed;
             }
             break;
-        case NETSNMP_CALLBACK_OP_TIMED_OUT: c.response.status = kStatusTimeout; break;
+        case NETSNMP_CALLBACK_OP_TIMED_OUT:
+            c.response.status = kStatusTimeout;
+            break;
         case NETSNMP_CALLBACK_OP_SEND_FAILED:
-        case NETSNMP_CALLBACK_OP_DISCONNECT: c.response.status = kStatusTransport; break;
-        default: c.response.status = kStatusFailed; break;
+        case NETSNMP_CALLBACK_OP_DISCONNECT:
+            c.response.status = kStatusTransport;
+            break;
+        default:
+            c.response.status = kStatusFailed;
+            break;
     }
-    if (pending->session) pending->session->queueCompletion(std::move(c));
+    if (pending->session)
+        pending->session->queueCompletion(std::move(c));
     return 1;
 }
 
@@ -295,7 +351,8 @@ int asyncCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) 
 SnmpTarget prepareTarget(const NmSNMPDevice& device, const NmSNMPSecurity& security,
                          std::int32_t timeout, std::int32_t retries) {
     SnmpTarget t;
-    if (!resolveAddress(device.Address, t.resolvedAddress)) raiseNmSnmpError(-509);
+    if (!resolveAddress(device.Address, t.resolvedAddress))
+        raiseNmSnmpError(-509);
     t.device = device;
     t.security = security;
     t.timeout = timeout;
@@ -312,10 +369,13 @@ void preparePdu(SnmpPdu& pdu, const NmSNMPSecurity& security, const NmSNMPScope&
 
 SnmpSession::SnmpSession() = default;
 
-SnmpSession::~SnmpSession() { closeAll(); }
+SnmpSession::~SnmpSession() {
+    closeAll();
+}
 
 int SnmpSession::open() {
-    if (opened_) return 0;
+    if (opened_)
+        return 0;
     // Quiet and self-contained: no configuration files, no MIBs, no persistent state.
     setenv("MIBS", "", 1);
     setenv("MIBDIRS", "", 1);
@@ -384,25 +444,26 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
     if (target.usm)
         credentials = std::to_string(sec.AuthProtocol) + '\x1f' + sec.AuthPassword + '\x1f' +
                       std::to_string(sec.PrivProtocol) + '\x1f' + sec.PrivPassword;
-    const std::string key = std::string(async ? "A|" : "S|") + peer + "|" +
-                            std::to_string(sec.Version) + "|" + std::to_string(target.timeout) +
-                            "|" + std::to_string(target.retries) + "|" +
-                            (target.usm ? sec.SecurityName + '\x1f' +
-                                              std::to_string(sec.SecurityLevel) + '\x1f' +
-                                              credentials
-                                        : community);
-    if (auto it = channels_.find(key); it != channels_.end()) return it->second.get();
-    if (target.usm) dropStaleUser(peer, sec.SecurityName, credentials);
+    const std::string key =
+        std::string(async ? "A|" : "S|") + peer + "|" + std::to_string(sec.Version) + "|" +
+        std::to_string(target.timeout) + "|" + std::to_string(target.retries) + "|" +
+        (target.usm
+             ? sec.SecurityName + '\x1f' + std::to_string(sec.SecurityLevel) + '\x1f' + credentials
+             : community);
+    if (auto it = channels_.find(key); it != channels_.end())
+        return it->second.get();
+    if (target.usm)
+        dropStaleUser(peer, sec.SecurityName, credentials);
 
     // The asynchronous session takes the engine ID the synchronous one discovered, so the GUI
     // never blocks in a discovery exchange inside an asynchronous call.
     std::string engineId;
     if (target.usm && async) {
         Channel* sync = channelFor(target, type, false, status);
-        if (!sync) return nullptr;
+        if (!sync)
+            return nullptr;
         netsnmp_session* s = snmp_sess_session(sync->handle);
-        engineId.assign(reinterpret_cast<const char*>(s->securityEngineID),
-                        s->securityEngineIDLen);
+        engineId.assign(reinterpret_cast<const char*>(s->securityEngineID), s->securityEngineIDLen);
     }
 
     netsnmp_session cfg;
@@ -447,8 +508,7 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
             }
         }
         if (!engineId.empty()) {
-            cfg.securityEngineID =
-                reinterpret_cast<u_char*>(const_cast<char*>(engineId.data()));
+            cfg.securityEngineID = reinterpret_cast<u_char*>(const_cast<char*>(engineId.data()));
             cfg.securityEngineIDLen = engineId.size();
             cfg.flags |= SNMP_FLAGS_DONT_PROBE;
         }
@@ -460,7 +520,8 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
     std::memset(cfg.securityPrivKey, 0, sizeof cfg.securityPrivKey);
     if (!handle) {
         status = mapLibraryError(cfg.s_snmp_errno);
-        if (status == 0) status = kStatusFailed;
+        if (status == 0)
+            status = kStatusFailed;
         qCDebug(lcSnmp, "opening a session to %s failed (%d)", peer.c_str(), status);
         return nullptr;
     }
@@ -472,10 +533,12 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
         channel->userName = sec.SecurityName;
         channel->credentials = credentials;
     }
-    if (netsnmp_transport* t = snmp_sess_transport(handle)) channel->fd = t->sock;
+    if (netsnmp_transport* t = snmp_sess_transport(handle))
+        channel->fd = t->sock;
     Channel* raw = channel.get();
     channels_.emplace(key, std::move(channel));
-    if (async && raw->fd >= 0 && socketListener_) socketListener_(raw->fd, true);
+    if (async && raw->fd >= 0 && socketListener_)
+        socketListener_(raw->fd, true);
     return raw;
 }
 
@@ -494,8 +557,8 @@ void SnmpSession::dropStaleUser(const std::string& peer, const std::string& user
         Channel* ch = it->second.get();
         netsnmp_session* s = snmp_sess_session(ch->handle);
         if (s && s->securityEngineIDLen) {
-            if (usmUser* user = usm_get_user(s->securityEngineID, s->securityEngineIDLen,
-                                             userName.c_str())) {
+            if (usmUser* user =
+                    usm_get_user(s->securityEngineID, s->securityEngineIDLen, userName.c_str())) {
                 usm_remove_user(user);
                 usm_free_user(user);
             }
@@ -506,11 +569,14 @@ void SnmpSession::dropStaleUser(const std::string& peer, const std::string& user
 
 void SnmpSession::closeChannel(const std::string& key) {
     auto it = channels_.find(key);
-    if (it == channels_.end()) return;
+    if (it == channels_.end())
+        return;
     std::unique_ptr<Channel> ch = std::move(it->second);
     channels_.erase(it);
-    for (auto& [raw, p] : ch->live) p->dropped = true;
-    if (ch->async && ch->fd >= 0 && socketListener_) socketListener_(ch->fd, false);
+    for (auto& [raw, p] : ch->live)
+        p->dropped = true;
+    if (ch->async && ch->fd >= 0 && socketListener_)
+        socketListener_(ch->fd, false);
     ch->live.clear();
     // Closing reports the outstanding requests as timed out; they were dropped above.
     closing_ = true;
@@ -522,7 +588,8 @@ namespace {
 
 netsnmp_pdu* buildPdu(PduType type, const SnmpPdu& in, bool v3) {
     netsnmp_pdu* pdu = snmp_pdu_create(pduCommand(type));
-    if (!pdu) return nullptr;
+    if (!pdu)
+        return nullptr;
     if (v3) {
         pdu->securityLevel = in.securityLevel;
         if (!in.contextName.empty()) {
@@ -532,8 +599,7 @@ netsnmp_pdu* buildPdu(PduType type, const SnmpPdu& in, bool v3) {
         }
         if (!in.contextEngineId.empty()) {
             pdu->contextEngineID = static_cast<u_char*>(malloc(in.contextEngineId.size()));
-            std::memcpy(pdu->contextEngineID, in.contextEngineId.data(),
-                        in.contextEngineId.size());
+            std::memcpy(pdu->contextEngineID, in.contextEngineId.data(), in.contextEngineId.size());
             pdu->contextEngineIDLen = in.contextEngineId.size();
         }
     }
@@ -554,9 +620,11 @@ int SnmpSession::syncRequest(PduType type, const SnmpTarget& target, const SnmpP
     response.agent = target.device;
     int status = 0;
     Channel* ch = channelFor(target, type, false, status);
-    if (!ch) return response.status = status;
+    if (!ch)
+        return response.status = status;
     netsnmp_pdu* pdu = buildPdu(type, in, target.usm);
-    if (!pdu) return response.status = -11;
+    if (!pdu)
+        return response.status = -11;
     netsnmp_pdu* reply = nullptr;
     const int st = snmp_sess_synch_response(ch->handle, pdu, &reply);
     if (st == STAT_SUCCESS && reply) {
@@ -572,9 +640,11 @@ int SnmpSession::syncRequest(PduType type, const SnmpTarget& target, const SnmpP
         snmp_sess_error(ch->handle, &sysErr, &libErr, &text);
         free(text);
         response.status = mapLibraryError(libErr);
-        if (response.status == 0) response.status = kStatusFailed;
+        if (response.status == 0)
+            response.status = kStatusFailed;
     }
-    if (reply) snmp_free_pdu(reply);
+    if (reply)
+        snmp_free_pdu(reply);
     return response.status;
 }
 
@@ -582,9 +652,11 @@ int SnmpSession::asyncRequest(PduType type, const SnmpTarget& target, const Snmp
                               Callback callback, const void* owner) {
     int status = 0;
     Channel* ch = channelFor(target, type, true, status);
-    if (!ch) return status;
+    if (!ch)
+        return status;
     netsnmp_pdu* pdu = buildPdu(type, in, target.usm);
-    if (!pdu) return -11;
+    if (!pdu)
+        return -11;
     auto pending = std::make_shared<Pending>();
     pending->session = this;
     pending->callback = std::move(callback);
@@ -609,29 +681,36 @@ int SnmpSession::asyncRequest(PduType type, const SnmpTarget& target, const Snmp
 
 void SnmpSession::queueCompletion(Completion c) {
     --outstanding_;
-    if (closing_) return;
+    if (closing_)
+        return;
     for (auto& [key, ch] : channels_) {
-        if (ch->live.erase(c.pending.get())) break;
+        if (ch->live.erase(c.pending.get()))
+            break;
     }
     completions_.push_back(std::move(c));
 }
 
 void SnmpSession::forgetOwner(const void* owner) {
-    if (!owner) return;
+    if (!owner)
+        return;
     for (auto& [key, ch] : channels_)
         for (auto& [raw, p] : ch->live)
-            if (p->owner == owner) p->dropped = true;
+            if (p->owner == owner)
+                p->dropped = true;
     for (Completion& c : completions_)
-        if (c.pending->owner == owner) c.pending->dropped = true;
+        if (c.pending->owner == owner)
+            c.pending->dropped = true;
 }
 
 void SnmpSession::processPendingEvents() {
     for (auto& [key, ch] : channels_) {
-        if (!ch->async) continue;
+        if (!ch->async)
+            continue;
         // Drain what has arrived, bounded so one busy socket cannot starve the GUI.
         for (int i = 0; i < 64 && ch->fd >= 0; ++i) {
             pollfd p{ch->fd, POLLIN, 0};
-            if (poll(&p, 1, 0) <= 0 || !(p.revents & POLLIN)) break;
+            if (poll(&p, 1, 0) <= 0 || !(p.revents & POLLIN))
+                break;
             fd_set fds;
             FD_ZERO(&fds);
             FD_SET(ch->fd, &fds);
@@ -647,7 +726,8 @@ void SnmpSession::runCompletions() {
     while (!completions_.empty()) {
         Completion c = std::move(completions_.front());
         completions_.pop_front();
-        if (!c.pending->dropped && c.pending->callback) c.pending->callback(c.response);
+        if (!c.pending->dropped && c.pending->callback)
+            c.pending->callback(c.response);
     }
 }
 
@@ -658,12 +738,14 @@ void SnmpSession::setSocketListener(SocketListener listener) {
 std::vector<int> SnmpSession::asyncSockets() const {
     std::vector<int> fds;
     for (const auto& [key, ch] : channels_)
-        if (ch->async && ch->fd >= 0) fds.push_back(ch->fd);
+        if (ch->async && ch->fd >= 0)
+            fds.push_back(ch->fd);
     return fds;
 }
 
 void SnmpSession::closeAll() {
-    while (!channels_.empty()) closeChannel(channels_.begin()->first);
+    while (!channels_.empty())
+        closeChannel(channels_.begin()->first);
     completions_.clear();
     outstanding_ = 0;
 }

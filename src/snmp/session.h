@@ -49,7 +49,7 @@ SnmpTarget prepareTarget(const NmSNMPDevice& device, const NmSNMPSecurity& secur
 void preparePdu(SnmpPdu& pdu, const NmSNMPSecurity& security, const NmSNMPScope& scope);
 
 class SnmpSession {
-public:
+  public:
     using Callback = std::function<void(const SnmpResponse&)>;
     // Told when an asynchronous socket opens or closes, so the event pump can watch it.
     using SocketListener = std::function<void(int fd, bool opened)>;
@@ -95,7 +95,7 @@ public:
     // Called by the library callback only.
     void queueCompletion(Completion c);
 
-private:
+  private:
     Channel* channelFor(const SnmpTarget& target, PduType type, bool async, int& status);
     void runCompletions();
     void dropStaleUser(const std::string& peer, const std::string& userName,

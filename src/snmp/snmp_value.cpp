@@ -31,8 +31,7 @@ SnmpValue SnmpValue::fromOid(Oid v) {
     return r;
 }
 
-SnmpValue SnmpValue::fromIpAddress(std::uint8_t a, std::uint8_t b, std::uint8_t c,
-                                   std::uint8_t d) {
+SnmpValue SnmpValue::fromIpAddress(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d) {
     SnmpValue r;
     r.type = SnmpType::IpAddress;
     r.octets = {static_cast<char>(a), static_cast<char>(b), static_cast<char>(c),
@@ -49,7 +48,8 @@ SnmpValue SnmpValue::exception(SnmpType t) {
 std::string oidToString(const Oid& oid) {
     std::string s;
     for (std::size_t i = 0; i < oid.size(); ++i) {
-        if (i) s += '.';
+        if (i)
+            s += '.';
         s += std::to_string(oid[i]);
     }
     return s;
@@ -58,15 +58,20 @@ std::string oidToString(const Oid& oid) {
 bool parseOid(const std::string& text, Oid& out) {
     out.clear();
     std::size_t pos = 0;
-    if (!text.empty() && text[0] == '.') pos = 1;
-    if (pos >= text.size()) return false;
+    if (!text.empty() && text[0] == '.')
+        pos = 1;
+    if (pos >= text.size())
+        return false;
     while (pos <= text.size()) {
         std::size_t end = text.find('.', pos);
-        if (end == std::string::npos) end = text.size();
-        if (end == pos) return false;
+        if (end == std::string::npos)
+            end = text.size();
+        if (end == pos)
+            return false;
         std::uint32_t v = 0;
         auto [p, ec] = std::from_chars(text.data() + pos, text.data() + end, v);
-        if (ec != std::errc() || p != text.data() + end) return false;
+        if (ec != std::errc() || p != text.data() + end)
+            return false;
         out.push_back(v);
         pos = end + 1;
     }
@@ -75,6 +80,7 @@ bool parseOid(const std::string& text, Oid& out) {
 
 Oid oidFromString(const std::string& text) {
     Oid o;
-    if (!parseOid(text, o)) o.clear();
+    if (!parseOid(text, o))
+        o.clear();
     return o;
 }

@@ -27,14 +27,15 @@ enum class SnmpType : std::uint8_t {
 
 struct SnmpValue {
     SnmpType type = SnmpType::Null;
-    std::int64_t integer = 0;   // Integer
+    std::int64_t integer = 0;         // Integer
     std::uint64_t unsignedValue = 0;  // Counter32, Gauge32, TimeTicks, Counter64
-    std::string octets;         // OctetString, Opaque, IpAddress (4 octets)
-    Oid oid;                    // ObjectId
+    std::string octets;               // OctetString, Opaque, IpAddress (4 octets)
+    Oid oid;                          // ObjectId
 
     static SnmpValue null() { return {}; }
     static SnmpValue fromInteger(std::int32_t v);
-    static SnmpValue fromUnsigned(SnmpType t, std::uint64_t v);  // Counter32, Gauge32, TimeTicks, Counter64
+    static SnmpValue fromUnsigned(SnmpType t,
+                                  std::uint64_t v);  // Counter32, Gauge32, TimeTicks, Counter64
     static SnmpValue fromOctets(std::string v, SnmpType t = SnmpType::OctetString);
     static SnmpValue fromOid(Oid v);
     static SnmpValue fromIpAddress(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d);

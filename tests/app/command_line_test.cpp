@@ -34,74 +34,87 @@ TEST(CommandLine, SwitchOrderAndVersionGate) {
         std::vector<std::string> args;
         std::function<void(const Parsed&)> check;
     } cases[] = {
-        {"port after /v3", {"/v3", "/t1161", "/nadmin"},
+        {"port after /v3",
+         {"/v3", "/t1161", "/nadmin"},
          [](const Parsed& p) {
              EXPECT_EQ(p.device.Port, 1161);
              EXPECT_EQ(p.security.SecurityName, "admin");
              EXPECT_EQ(p.kept.Port, "1161");
          }},
-        {"port before /v3 ignored", {"/t1161", "/v3", "/nadmin"},
+        {"port before /v3 ignored",
+         {"/t1161", "/v3", "/nadmin"},
          [](const Parsed& p) {
              EXPECT_EQ(p.device.Port, 161);
              EXPECT_EQ(p.kept.Port, "");
              EXPECT_EQ(p.security.SecurityName, "admin");
          }},
-        {"port needs version 3", {"/v1", "/t1161", "/nadmin"},
+        {"port needs version 3",
+         {"/v1", "/t1161", "/nadmin"},
          [](const Parsed& p) {
              EXPECT_EQ(p.device.Port, 161);
              EXPECT_EQ(p.security.SecurityName, "");
              EXPECT_EQ(p.security.Version, 1);
          }},
-        {"switch anywhere in the argument", {"/Mabc/Ixyz"},
+        {"switch anywhere in the argument",
+         {"/Mabc/Ixyz"},
          [](const Parsed& p) {
              EXPECT_EQ(p.device.Address, "xyz");
              EXPECT_EQ(DeviceAddress, "xyz");
              EXPECT_EQ(p.kept.Address, "xyz");
          }},
-        {"/I is tested before /R", {"/Rpublic/I10.0.0.1"},
+        {"/I is tested before /R",
+         {"/Rpublic/I10.0.0.1"},
          [](const Parsed& p) {
              EXPECT_EQ(p.device.Address, "10.0.0.1");
              EXPECT_EQ(p.security.ReadCommunity, "meadow");
          }},
-        {"empty /R and last one wins", {"/R"},
+        {"empty /R and last one wins",
+         {"/R"},
          [](const Parsed& p) { EXPECT_EQ(p.security.ReadCommunity, ""); }},
-        {"repeated /R", {"/Rone", "/Rtwo"},
+        {"repeated /R",
+         {"/Rone", "/Rtwo"},
          [](const Parsed& p) {
              EXPECT_EQ(p.security.ReadCommunity, "two");
              EXPECT_EQ(p.kept.ReadCommunity, "two");
          }},
-        {"protocol 0 kept, level 0 not kept", {"/v3", "/a0", "/l0"},
+        {"protocol 0 kept, level 0 not kept",
+         {"/v3", "/a0", "/l0"},
          [](const Parsed& p) {
              EXPECT_EQ(p.security.AuthProtocol, 0);
              EXPECT_EQ(p.kept.AuthProtocol, "0");
              EXPECT_EQ(p.security.SecurityLevel, 0);
              EXPECT_EQ(p.kept.SecurityLevel, "");
          }},
-        {"high port", {"/v3", "/t40000"},
+        {"high port",
+         {"/v3", "/t40000"},
          [](const Parsed& p) {
              EXPECT_EQ(p.device.Port, 40000);
              EXPECT_EQ(p.kept.Port, "40000");
          }},
-        {"port keeps the low 16 bits", {"/v3", "/t65537"},
+        {"port keeps the low 16 bits",
+         {"/v3", "/t65537"},
          [](const Parsed& p) {
              EXPECT_EQ(p.device.Port, 1);
              EXPECT_EQ(p.kept.Port, "1");
          }},
-        {"version keeps the low 8 bits and opens v3", {"/v259", "/nadmin"},
+        {"version keeps the low 8 bits and opens v3",
+         {"/v259", "/nadmin"},
          [](const Parsed& p) {
              EXPECT_EQ(p.security.Version, 3);
              EXPECT_EQ(p.kept.Version, "259");
              EXPECT_EQ(p.security.SecurityName, "admin");
          }},
-        {"empty texts are stored but not kept", {"/v3", "/c", "/A", "/P", "/d"},
+        {"empty texts are stored but not kept",
+         {"/v3", "/c", "/A", "/P", "/d"},
          [](const Parsed& p) {
              EXPECT_EQ(p.kept.ContextName, "");
              EXPECT_EQ(p.kept.AuthPassword, "");
              EXPECT_EQ(p.kept.PrivPassword, "");
              EXPECT_EQ(p.scope.ContextEngineID, "");
          }},
-        {"every v3 switch", {"/v3", "/cctx", "/d8000", "/m3", "/l3", "/nu", "/Aauthpass",
-                              "/Pprivpass", "/a5", "/p4", "stray", "/x1"},
+        {"every v3 switch",
+         {"/v3", "/cctx", "/d8000", "/m3", "/l3", "/nu", "/Aauthpass", "/Pprivpass", "/a5", "/p4",
+          "stray", "/x1"},
          [](const Parsed& p) {
              EXPECT_EQ(p.scope.ContextName, "ctx");
              EXPECT_EQ(p.scope.ContextEngineID, "8000");
@@ -114,12 +127,14 @@ TEST(CommandLine, SwitchOrderAndVersionGate) {
              EXPECT_EQ(p.kept.SecurityLevel, "3");
              EXPECT_EQ(p.kept.PrivProtocol, "4");
          }},
-        {"case matters: /a and /A differ", {"/v3", "/Asecret1"},
+        {"case matters: /a and /A differ",
+         {"/v3", "/Asecret1"},
          [](const Parsed& p) {
              EXPECT_EQ(p.security.AuthPassword, "secret1");
              EXPECT_EQ(p.security.AuthProtocol, 1);
          }},
-        {"no /I keeps the loopback default", {"/v1"},
+        {"no /I keeps the loopback default",
+         {"/v1"},
          [](const Parsed& p) { EXPECT_EQ(p.device.Address, "127.0.0.1"); }},
     };
     for (const Case& c : cases) {
@@ -129,9 +144,11 @@ TEST(CommandLine, SwitchOrderAndVersionGate) {
 }
 
 TEST(CommandLine, BadNumbersStopStartup) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"/vX"}, {"/v"}, {"/v3", "/t"}, {"/v3", "/l1x"},
-          {"/v3", "/m99999999999"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"/vX"},
+                                                 {"/v"},
+                                                 {"/v3", "/t"},
+                                                 {"/v3", "/l1x"},
+                                                 {"/v3", "/m99999999999"}}) {
         EXPECT_THROW(parse(args), CommandLineError) << args.back();
     }
     try {

@@ -25,7 +25,7 @@ QApplication& app() {
 }
 
 class TempDir {
-public:
+  public:
     TempDir() {
         char tmpl[] = "/tmp/corvane-app-XXXXXX";
         path_ = ::mkdtemp(tmpl);
@@ -33,7 +33,7 @@ public:
     ~TempDir() { fs::remove_all(path_); }
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -63,7 +63,8 @@ TEST(MainForm, StartupLoadsMessagesParsesAndIdentifies) {
     EXPECT_EQ(form.windowTitle(), "127.0.0.1");
 
     QStringList menus;
-    for (QAction* a : form.menuBar()->actions()) menus << a->text();
+    for (QAction* a : form.menuBar()->actions())
+        menus << a->text();
     EXPECT_EQ(menus, QStringList({"System", "Management", "MPLS", "Layer 2 ", "Layer 3", "QoS ",
                                   "Security ", "OAM", "Monitoring", "Help", "Refresh"}));
     StatusTemplates = builtInTexts(StatusTemplates);

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         char tmpl[] = "/tmp/corvane-boots-XXXXXX";
         path_ = ::mkdtemp(tmpl);
@@ -23,7 +23,7 @@ public:
     ~TempDir() { fs::remove_all(path_); }
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

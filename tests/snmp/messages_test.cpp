@@ -10,7 +10,7 @@
 namespace {
 
 class TempFile {
-public:
+  public:
     explicit TempFile(const std::string& content) {
         path_ = std::filesystem::temp_directory_path() /
                 ("corvane-msg-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
@@ -19,18 +19,18 @@ public:
     ~TempFile() { std::filesystem::remove(path_); }
     std::string path() const { return path_.string(); }
 
-private:
+  private:
     static inline int counter_ = 0;
     std::filesystem::path path_;
 };
 
 // Restores a table after a test replaced it.
 class TableGuard {
-public:
+  public:
     explicit TableGuard(MessageTable& t) : table_(t), saved_(t) {}
     ~TableGuard() { table_ = saved_; }
 
-private:
+  private:
     MessageTable& table_;
     MessageTable saved_;
 };
@@ -119,8 +119,8 @@ TEST(StatusLine, WithAndWithoutListName) {
 
     const std::regex withoutName(
         R"(Set: \(SNMPClass\) SNMP request timed out! Receive at \d\d:\d\d:\d\d\.)");
-    EXPECT_TRUE(std::regex_match(
-        ComposeStatusLine(1, "", "(SNMPClass) SNMP request timed out!"), withoutName));
+    EXPECT_TRUE(std::regex_match(ComposeStatusLine(1, "", "(SNMPClass) SNMP request timed out!"),
+                                 withoutName));
 
     // A replacement does not look again at the text it inserted.
     const std::string line = ComposeStatusLine(0, "[VARLIST]x", "Ok.");

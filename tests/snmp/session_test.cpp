@@ -22,7 +22,7 @@ const Oid kSysLocation = {1, 3, 6, 1, 2, 1, 1, 6, 0};
 const Oid kMissing = {1, 3, 6, 1, 2, 1, 1, 99, 0};
 
 class SessionTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         folder_ = std::filesystem::temp_directory_path() / "corvane-session-test";
         std::filesystem::create_directories(folder_);
@@ -63,8 +63,8 @@ protected:
         s.PrivPassword = kV3PrivPass;
         return s;
     }
-    static SnmpTarget target(const NmSNMPSecurity& sec, unsigned short port = 0,
-                             int timeout = 100, int retries = 1) {
+    static SnmpTarget target(const NmSNMPSecurity& sec, unsigned short port = 0, int timeout = 100,
+                             int retries = 1) {
         NmSNMPDevice d{"127.0.0.1", port ? port : agent_->port()};
         return prepareTarget(d, sec, timeout, retries);
     }
@@ -163,10 +163,10 @@ TEST_F(SessionTest, SilentPortTimesOutWithinTimeoutTimesTries) {
 TEST_F(SessionTest, SetWithWriteCommunityReadsBack) {
     const std::string text = "rack 7, row " + std::to_string(::getpid() % 100);
     SnmpResponse s;
-    EXPECT_EQ(GlobalSession->syncRequest(PduType::Set, target(v1()),
-                                         pdu(v1(), {{kSysLocation, SnmpValue::fromOctets(text)}}),
-                                         s),
-              0);
+    EXPECT_EQ(
+        GlobalSession->syncRequest(PduType::Set, target(v1()),
+                                   pdu(v1(), {{kSysLocation, SnmpValue::fromOctets(text)}}), s),
+        0);
     SnmpResponse r;
     ASSERT_EQ(get(v2c(), kSysLocation, r), 0);
     ASSERT_EQ(r.vbs.size(), 1u);
@@ -189,8 +189,7 @@ TEST_F(SessionTest, AsyncGetCompletesThroughTheEventPump) {
         SnmpResponse got;
         QEventLoop loop;
         const int st = GlobalSession->asyncRequest(
-            PduType::Get, target(sec), pdu(sec, {{kSysObjectId, {}}}),
-            [&](const SnmpResponse& r) {
+            PduType::Get, target(sec), pdu(sec, {{kSysObjectId, {}}}), [&](const SnmpResponse& r) {
                 got = r;
                 done = true;
                 loop.quit();
@@ -215,13 +214,13 @@ TEST_F(SessionTest, AsyncTimeoutAndForgottenOwner) {
     int status = 0;
     const int owner = 0;
     QEventLoop loop;
-    ASSERT_EQ(GlobalSession->asyncRequest(
-                  PduType::Get, target(v2c(), silent, 20, 0), pdu(v2c(), {{kSysDescr, {}}}),
-                  [&](const SnmpResponse& r) {
-                      ++calls;
-                      status = r.status;
-                      loop.quit();
-                  }),
+    ASSERT_EQ(GlobalSession->asyncRequest(PduType::Get, target(v2c(), silent, 20, 0),
+                                          pdu(v2c(), {{kSysDescr, {}}}),
+                                          [&](const SnmpResponse& r) {
+                                              ++calls;
+                                              status = r.status;
+                                              loop.quit();
+                                          }),
               0);
     // A second request whose owner goes away: its callback must never run.
     bool forgottenRan = false;

@@ -37,11 +37,10 @@ bool answers(unsigned short port) {
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     a.sin_port = htons(port);
     // get sysDescr.0, community "meadow", request id 1
-    const unsigned char probe[] = {0x30, 0x29, 0x02, 0x01, 0x00, 0x04, 0x06, 'm',  'e',  'a',
-                                   'd',  'o',  'w',  0xa0, 0x1c, 0x02, 0x01, 0x01, 0x02, 0x01,
-                                   0x00, 0x02, 0x01, 0x00, 0x30, 0x11, 0x30, 0x0f, 0x06, 0x0b,
-                                   0x2b, 0x06, 0x01, 0x02, 0x01, 0x01, 0x01, 0x00, 0x00, 0x00,
-                                   0x00, 0x05, 0x00};
+    const unsigned char probe[] = {0x30, 0x29, 0x02, 0x01, 0x00, 0x04, 0x06, 'm',  'e',  'a',  'd',
+                                   'o',  'w',  0xa0, 0x1c, 0x02, 0x01, 0x01, 0x02, 0x01, 0x00, 0x02,
+                                   0x01, 0x00, 0x30, 0x11, 0x30, 0x0f, 0x06, 0x0b, 0x2b, 0x06, 0x01,
+                                   0x02, 0x01, 0x01, 0x01, 0x00, 0x00, 0x00, 0x00, 0x05, 0x00};
     timeval tv{0, 200000};
     ::setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
     ::sendto(s, probe, sizeof probe, 0, reinterpret_cast<sockaddr*>(&a), sizeof a);
@@ -92,7 +91,8 @@ bool SnmpdProcess::start(std::string& error) {
             error = "snmpd exited at start; see " + log;
             return false;
         }
-        if (answers(port_)) return true;
+        if (answers(port_))
+            return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     error = "snmpd did not answer within 10 s";

@@ -2,8 +2,8 @@
 // and stops it again.
 #pragma once
 
-#include <string>
 #include <sys/types.h>
+#include <string>
 
 // The agent's access parameters, fixed for every test that uses it.
 inline constexpr const char* kReadCommunity = "meadow";
@@ -14,7 +14,7 @@ inline constexpr const char* kV3PrivPass = "corvane-priv";
 inline constexpr const char* kCorvaneBObjectId = "1.3.6.1.4.1.32473.10.120.2";
 
 class SnmpdProcess {
-public:
+  public:
     SnmpdProcess() = default;
     ~SnmpdProcess() { stop(); }
     SnmpdProcess(const SnmpdProcess&) = delete;
@@ -25,7 +25,7 @@ public:
     void stop();
     unsigned short port() const { return port_; }
 
-private:
+  private:
     pid_t pid_ = -1;
     unsigned short port_ = 0;
     std::string dir_;
