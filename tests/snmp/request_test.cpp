@@ -1,0 +1,369 @@
+// The request engine against corvane-sim: what goes on the wire (from the agent's PDU log) and
+// what comes back into the variable list.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "global_session.h"
+#include "messages.h"
+#include "nm_snmp_request.h"
+#include "sim_process.h"
+#include "snmpd_fixture.h"
+
+namespace fs = std::filesystem;
+using corvane::test::SimProcess;
+
+namespace {
+
+// A small switch: a system group and one table (index, name, value, status) whose value
+// column has rows 1 and 2 only. The table is the last object, so the agent's view ends there.
+const char* kProfile =
+    "1.3.6.1.2.1.1.1.0|4|Test switch\n"
+    "1.3.6.1.2.1.1.8.0|67|12345\n"
+    "1.3.6.1.2.1.1.4.0|4|ops\n"
+    "1.3.6.1.2.1.1.5.0|4|sw1\n"
+    "1.3.6.1.2.1.1.6.0|4|lab\n"
+    "1.3.6.1.4.1.32473.99.2.1.1.1|2|1\n"
+    "1.3.6.1.4.1.32473.99.2.1.1.2|2|2\n"
+    "1.3.6.1.4.1.32473.99.2.1.1.3|2|3\n"
+    "1.3.6.1.4.1.32473.99.2.1.2.1|4|one\n"
+    "1.3.6.1.4.1.32473.99.2.1.2.2|4|two\n"
+    "1.3.6.1.4.1.32473.99.2.1.2.3|4|three\n"
+    "1.3.6.1.4.1.32473.99.2.1.3.1|2|10\n"
+    "1.3.6.1.4.1.32473.99.2.1.3.2|2|20\n"
+    "1.3.6.1.4.1.32473.99.2.1.4.1|2|1\n"
+    "1.3.6.1.4.1.32473.99.2.1.4.2|2|1\n"
+    "1.3.6.1.4.1.32473.99.2.1.4.3|2|1\n";
+const char* kRules =
+    "1.3.6.1.2.1.1.4 rw type=4\n"
+    "1.3.6.1.2.1.1.5 rw type=4\n"
+    "1.3.6.1.2.1.1.6 rw type=4\n"
+    "1.3.6.1.4.1.32473.99.2.1.2 rw type=4\n"
+    "1.3.6.1.4.1.32473.99.2.1.3 rw type=2\n"
+    "1.3.6.1.4.1.32473.99.2.1.4 rowstatus\n";
+
+const OptionEntry kRowStatusWords[] = {{1, "active"},      {2, "notInService"},  {3, "notReady"},
+                                       {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"},
+                                       {0, nullptr}};
+const NmOptionList kRowStatus(kRowStatusWords);
+
+const SNMPVarDescriptor kSystem[] = {
+    {"1.3.6.1.2.1.1.1", "sysDescr", synDisplayString, vfRead},
+    {"1.3.6.1.2.1.1.8", "sysORLastChange", synTimeTicks, vfRead},
+    {"1.3.6.1.2.1.1.4", "sysContact", synDisplayString, vfWrite},  // write-only
+    {"1.3.6.1.2.1.1.5", "sysName", synDisplayString, vfRead | vfWrite},
+    {nullptr}};
+const SNMPVarDescriptor kWritable[] = {
+    {"1.3.6.1.2.1.1.4", "sysContact", synDisplayString, vfRead | vfWrite},
+    {"1.3.6.1.2.1.1.5", "sysName", synDisplayString, vfRead | vfWrite},
+    {"1.3.6.1.2.1.1.6", "sysLocation", synDisplayString, vfRead | vfWrite},
+    {nullptr}};
+const SNMPVarDescriptor kTable[] = {
+    {"1.3.6.1.4.1.32473.99.2.1.1", "Index", synInteger, vfIndex | vfRead},
+    {"1.3.6.1.4.1.32473.99.2.1.2", "Name", synDisplayString, vfRead | vfWrite},
+    {"1.3.6.1.4.1.32473.99.2.1.3", "Value", synInteger, vfRead | vfWrite},
+    {"1.3.6.1.4.1.32473.99.2.1.4", "Status", synInteger, vfRead | vfWrite, &kRowStatus},
+    {nullptr}};
+// The last column: a walk of it runs into the end of the agent's view.
+const SNMPVarDescriptor kLastColumn[] = {
+    {"1.3.6.1.4.1.32473.99.2.1.1", "Index", synInteger, vfIndex},
+    {"1.3.6.1.4.1.32473.99.2.1.4", "Status", synInteger, vfRead, &kRowStatus},
+    {nullptr}};
+const SNMPVarDescriptor kTwoColumns[] = {
+    {"1.3.6.1.4.1.32473.99.2.1.1", "Index", synInteger, vfIndex | vfRead},
+    {"1.3.6.1.4.1.32473.99.2.1.2", "Name", synDisplayString, vfRead},
+    {nullptr}};
+
+class RequestTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = fs::temp_directory_path() / ("corvane-request-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+        std::ofstream(dir_ / "switch.snmprec") << kProfile;
+        std::ofstream(dir_ / "switch.rules") << kRules;
+        InitGlobalSession(dir_.string());
+    }
+    static void TearDownTestSuite() { fs::remove_all(dir_); }
+
+    void startAgent(std::vector<std::string> extra = {}) {
+        log_ = dir_ / ("pdus-" + std::to_string(++agents_) + ".log");
+        extra.insert(extra.end(),
+                     {"--rules", (dir_ / "switch.rules").string(), "--log-pdus", log_.string()});
+        agent_ = std::make_unique<SimProcess>((dir_ / "switch.snmprec").string(), extra);
+        ASSERT_TRUE(agent_->ready());
+    }
+    void SetUp() override { startAgent(); }
+
+    // A request aimed at the agent, SNMPv2c unless told otherwise.
+    std::unique_ptr<NmSNMPRequest> request(const SNMPVarDescriptor* table, std::uint8_t kind,
+                                           int indexCount = 0, int version = 1) {
+        auto r = std::make_unique<NmSNMPRequest>();
+        r->Device = {"127.0.0.1", agent_->port()};
+        r->Security.Version = static_cast<std::uint8_t>(version);
+        r->Security.ReadCommunity = kReadCommunity;
+        r->Security.WriteCommunity = kWriteCommunity;
+        r->VarList = NmSNMPVarList(table, kind, indexCount);
+        r->OnError = [this](NmSNMPError* e) { errors_.push_back(e->Code); };
+        return r;
+    }
+    // The PDUs the agent received, one line each: "TYPE REQID OID[=TAG:VALUE] ...".
+    std::vector<std::string> pdus() const {
+        std::ifstream in(log_);
+        std::vector<std::string> lines;
+        for (std::string l; std::getline(in, l);) {
+            std::istringstream w(l);
+            std::string type, id, rest;
+            w >> type >> id;
+            std::getline(w, rest);
+            lines.push_back(type + rest);
+        }
+        return lines;
+    }
+    static void runEventsUntil(const std::function<bool()>& done, int ms = 5000) {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < ms) {
+            QEventLoop loop;
+            QTimer::singleShot(5, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
+
+    static inline fs::path dir_;
+    static inline int agents_ = 0;
+    fs::path log_;
+    std::unique_ptr<SimProcess> agent_;
+    std::vector<int> errors_;
+};
+
+}  // namespace
+
+TEST_F(RequestTest, ScalarReadIsOneGetOfTheReadableItems) {
+    auto r = request(kSystem, vlScalar);
+    bool ok = false;
+    EXPECT_FALSE(r->Get(ok, true));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(pdus(), std::vector<std::string>(
+                          {"get 1.3.6.1.2.1.1.1.0 1.3.6.1.2.1.1.8.0 1.3.6.1.2.1.1.5.0"}));
+    EXPECT_EQ(r->VarList.Item(0).Value, "Test switch");
+    EXPECT_EQ(r->VarList.Item(1).Value, "0:02:03.45");
+    EXPECT_EQ(r->VarList.Item(2).Value, "");  // write-only: never read
+    EXPECT_EQ(r->VarList.Item(3).Value, "sw1");
+    EXPECT_EQ(r->VarList.Item(3).Cursor, "1.3.6.1.2.1.1.5.0");
+}
+
+TEST_F(RequestTest, InstancesAreSentAsTheyAreAndCannotBeWalked) {
+    const SNMPVarDescriptor instances[] = {
+        {"1.3.6.1.4.1.32473.99.2.1.2.2", "Name of 2", synDisplayString, vfRead}, {nullptr}};
+    auto r = request(instances, vlInstances);
+    bool ok = false;
+    r->Get(ok, true);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(r->VarList.Item(0).Value, "two");
+    try {
+        r->Get(ok, false);
+        FAIL() << "a continue-mode read of instances went out";
+    } catch (const NmSNMPException& e) {
+        EXPECT_EQ(e.code(), -510);
+        EXPECT_EQ(e.text(),
+                  "Can't send get-next command for a SNMP variable list with single value!");
+    }
+    EXPECT_EQ(pdus().size(), 1u);
+}
+
+TEST_F(RequestTest, SynchronousWalkReturnsRowsThenEnds) {
+    auto r = request(kTwoColumns, vlTable, 1);
+    bool ok = false;
+    std::vector<std::string> rows;
+    bool more = r->Get(ok, true);
+    for (int guard = 0; more && guard < 10; ++guard) {
+        rows.push_back(r->VarList.Item(0).Value + ":" + r->VarList.Item(1).Value);
+        more = r->Get(ok, false);
+    }
+    EXPECT_EQ(rows, std::vector<std::string>({"1:one", "2:two", "3:three"}));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(r->VarList.Item(0).Value, "(NOTDONE)");
+    EXPECT_EQ(r->VarList.Item(1).Value, "(NOTDONE)");
+    const auto sent = pdus();
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[0], "getnext 1.3.6.1.4.1.32473.99.2.1.1 1.3.6.1.4.1.32473.99.2.1.2");
+    EXPECT_EQ(sent[1], "getnext 1.3.6.1.4.1.32473.99.2.1.1.1 1.3.6.1.4.1.32473.99.2.1.2.1");
+}
+
+TEST_F(RequestTest, ColumnEndingEarlyIsNotDoneWhileTheWalkGoesOn) {
+    auto r = request(kTable, vlTableRows, 1);
+    bool ok = false;
+    ASSERT_TRUE(r->Get(ok, true));
+    ASSERT_TRUE(r->Get(ok, false));
+    EXPECT_EQ(r->VarList.Item(2).Value, "20");
+    ASSERT_TRUE(r->Get(ok, false));  // row 3 has no value
+    EXPECT_EQ(r->VarList.Item(0).Value, "3");
+    EXPECT_EQ(r->VarList.Item(1).Value, "three");
+    EXPECT_EQ(r->VarList.Item(2).Value, "(NOTDONE)");
+    // The ended column restarts from the row read before.
+    EXPECT_EQ(r->VarList.Item(2).Cursor, "1.3.6.1.4.1.32473.99.2.1.3.2");
+    EXPECT_EQ(r->VarList.Item(3).Value, "active");
+    EXPECT_FALSE(r->Get(ok, false));
+}
+
+TEST_F(RequestTest, SnmpV1EndOfViewEndsTheWalk) {
+    auto sync = request(kLastColumn, vlTable, 1, /*version=*/0);
+    bool ok = true;
+    int rows = 0;
+    for (bool more = sync->Get(ok, true); more && rows < 10; more = sync->Get(ok, false))
+        ++rows;
+    EXPECT_EQ(rows, 3);
+    EXPECT_FALSE(ok);  // noSuchName ended it, and no error record was made
+    EXPECT_TRUE(errors_.empty());
+
+    auto async = request(kLastColumn, vlTable, 1, /*version=*/0);
+    int asyncRows = 0;
+    bool finished = false;
+    NmSNMPError last;
+    std::function<void(NmSNMPError&, NmSNMPVarList&)> handler = [&](NmSNMPError& e,
+                                                                    NmSNMPVarList&) {
+        last = e;
+        if (e.Finished) {
+            finished = true;
+            return;
+        }
+        ++asyncRows;
+        bool sent = false;
+        async->GetAsync(sent, handler, this, false);
+    };
+    async->GetAsync(ok, handler, this, true);
+    ASSERT_TRUE(ok);
+    runEventsUntil([&] { return finished; });
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(asyncRows, 3);
+    EXPECT_EQ(last.Code, 0);
+    EXPECT_EQ(last.Text, "Ok.");
+    EXPECT_EQ(async->PendingReplies, 0);
+}
+
+TEST_F(RequestTest, TimeoutLeavesNullDerivedValues) {
+    auto r = request(kSystem, vlScalar);
+    r->Device.Port = freeUdpPort();
+    r->Timeout = 20;
+    r->Retries = 0;
+    r->VarList.Item(3).Value = "stale";
+    bool ok = true;
+    r->Get(ok, true);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(errors_, std::vector<int>({-405}));
+    EXPECT_EQ(r->VarList.Item(0).Value, "");  // an empty DisplayString
+    EXPECT_EQ(r->VarList.Item(1).Value, "(NULL)");
+    EXPECT_EQ(r->VarList.Item(3).Value, "");
+}
+
+TEST_F(RequestTest, SetWithSelectionAndValuesLeavesTheListAsItWas) {
+    auto r = request(kWritable, vlScalar);
+    for (int i = 0; i < 3; ++i)
+        r->VarList.Item(i).Value = "old" + std::to_string(i);
+    const std::vector<std::string> values = {"x", "y"};
+    bool ok = false;
+    NmSNMPError error;
+    r->Set(ok, error, false, "2,0", &values);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(pdus(),
+              std::vector<std::string>({"set 1.3.6.1.2.1.1.4.0=4:y 1.3.6.1.2.1.1.6.0=4:x"}));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(r->VarList.Item(i).Value, "old" + std::to_string(i));
+        EXPECT_EQ(r->VarList.Item(i).Flags & vfExcluded, 0u);
+    }
+    auto check = request(kWritable, vlScalar);
+    check->Get(ok, true);
+    EXPECT_EQ(check->VarList.Item(0).Value, "y");
+    EXPECT_EQ(check->VarList.Item(1).Value, "sw1");
+    EXPECT_EQ(check->VarList.Item(2).Value, "x");
+
+    // A refused set fills the caller's record.
+    r->Security.WriteCommunity = "not-the-community";
+    r->Timeout = 20;
+    r->Retries = 0;
+    r->Set(ok, error, false, "", nullptr);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(error.Code, -405);
+    EXPECT_EQ(error.Sequence, r->ErrorSequence);
+}
+
+TEST_F(RequestTest, RowIsCreatedAndDestroyedThroughItsStatusColumn) {
+    auto r = request(kTable, vlTableRows, 1);
+    r->VarList.Item(0).Value = "7";
+    r->VarList.Item(1).Value = "seven";
+    r->VarList.Item(2).Value = "70";
+    r->VarList.Item(3).Value = "createAndGo";
+    bool ok = false;
+    NmSNMPError error;
+    r->Set(ok, error, false, "", nullptr);
+    ASSERT_TRUE(ok) << error.Text;
+    EXPECT_EQ(pdus().back(),
+              "set 1.3.6.1.4.1.32473.99.2.1.2.7=4:seven 1.3.6.1.4.1.32473.99.2.1.3.7=2:70 "
+              "1.3.6.1.4.1.32473.99.2.1.4.7=2:4");
+
+    auto rows = [&] {
+        auto walk = request(kLastColumn, vlTable, 1);
+        std::vector<std::string> indexes;
+        bool k = false;
+        for (bool more = walk->Get(k, true); more && indexes.size() < 10;
+             more = walk->Get(k, false))
+            indexes.push_back(walk->VarList.Item(0).Value);
+        return indexes;
+    };
+    EXPECT_EQ(rows(), std::vector<std::string>({"1", "2", "3", "7"}));
+
+    // The new row has no instance in the readable index column, so that column ends first;
+    // the walk still ends instead of starting over.
+    auto all = request(kTable, vlTableRows, 1);
+    int calls = 1;
+    for (bool more = all->Get(ok, true); more && calls < 20; more = all->Get(ok, false))
+        ++calls;
+    EXPECT_LE(calls, 6);
+
+    const std::vector<std::string> destroy = {"destroy"};
+    r->Set(ok, error, false, "3", &destroy);
+    ASSERT_TRUE(ok) << error.Text;
+    EXPECT_EQ(pdus().back(), "set 1.3.6.1.4.1.32473.99.2.1.4.7=2:6");
+    EXPECT_EQ(rows(), std::vector<std::string>({"1", "2", "3"}));
+}
+
+TEST_F(RequestTest, DestructorWaitsForTheOutstandingReply) {
+    agent_.reset();
+    startAgent({"--delay", "300"});
+    auto r = request(kSystem, vlScalar);
+    bool handled = false;
+    bool ok = false;
+    r->GetAsync(
+        ok,
+        [&](NmSNMPError& e, NmSNMPVarList& list) {
+            handled = true;
+            EXPECT_EQ(e.Code, 0);
+            EXPECT_EQ(list.Item(3).Value, "sw1");
+        },
+        this, true);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(r->PendingReplies, 1);
+    QElapsedTimer t;
+    t.start();
+    r.reset();
+    EXPECT_TRUE(handled);
+    EXPECT_GE(t.elapsed(), 200);
+    EXPECT_LT(t.elapsed(), 6000);
+}
+
+TEST_F(RequestTest, InactiveRequestSendsNothing) {
+    auto r = request(kSystem, vlScalar);
+    r->Active = false;
+    bool ok = true;
+    r->Get(ok, true);
+    EXPECT_FALSE(ok);
+    r->GetAsync(ok, {}, this, true);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(pdus().empty());
+}
