@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -338,7 +339,7 @@ ExitOutcome CheckExit(const EditConstraintRule& rule, const std::string& text) {
         case 'u':
         case 'f': {
             double v = 0;
-            if (!parseWholeDouble(text, v) || v < rule.Min || v > rule.Max)
+            if (!parseWholeDouble(text, v) || std::isnan(v) || v < rule.Min || v > rule.Max)
                 return reject(fill(
                     -8, {{"[MIN]", generalNumber(rule.Min)}, {"[MAX]", generalNumber(rule.Max)}}));
             return ok;

@@ -134,6 +134,8 @@ TEST(Constraint, ExitChecksPassAndFailWithTheirMessages) {
         {"%i", "2147483648", ExitOutcome::Reject,
          " Please enter a number between -2147483648 and 2147483647!"},
         {"%u", "4294967295", ExitOutcome::Accept, ""},
+        {"%f", "nan", ExitOutcome::Reject,
+         " Please enter a number between 2.2250738585072e-308 and 1.79769313486232e+308!"},
         {"%f{n-1.5x2.5}", "2.6", ExitOutcome::Reject,
          " Please enter a number between -1.5 and 2.5!"},
         {"%s{l16}", "12345678901234567", ExitOutcome::Reject,
