@@ -14,7 +14,7 @@ import sys
 import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from mibtables import ENUMS, TABLES  # noqa: E402
+from mibtables import ENUMS, EXTRA_TABLES, TABLES  # noqa: E402
 
 # Syntax code of a column -> BER tag of its value.
 TAG = {0x01: 2, 0x02: 2, 0x03: 4, 0x04: 4, 0x05: 5, 0x06: 6, 0x40: 64, 0x41: 65, 0x42: 66,
@@ -378,6 +378,20 @@ def spanning_tree(p, c, ports):
              for pt in ports[:16] for inst in (0, 1, 2)])
 
 
+# Coded columns of the extra tables.
+ENUMS = dict(ENUMS)
+ENUMS.update({
+    '1.3.6.1.2.1.17.7.1.5.1.1.4': [(1, 'active'), (4, 'createAndGo'), (6, 'destroy')],
+    '1.0.8802.1.1.2.1.1.6.1.2': [(1, 'txOnly'), (2, 'rxOnly'), (3, 'txAndrx'), (4, 'disabled')],
+    '1.0.8802.1.1.2.1.1.6.1.3': [(1, 'true'), (2, 'false')],
+    '1.0.8802.1.1.2.1.5.32962.1.1.4.1.1': [(1, 'true'), (2, 'false')],
+    '1.0.8802.1.1.2.1.5.32962.1.1.3.1.1': [(1, 'true'), (2, 'false')],
+    '1.0.8802.1.1.2.1.3.1': [(4, 'macAddress')],
+    '1.0.8802.1.1.2.1.4.1.1.4': [(4, 'macAddress')],
+    '1.0.8802.1.1.2.1.4.1.1.6': [(5, 'interfaceName')],
+})
+
+
 # --- Catalogue tables filled from their column syntaxes ---------------------------------------
 
 PORT_WORDS = ('port', 'if index', 'interface index', 'ifindex', 'data source')
@@ -424,6 +438,8 @@ def index_values(name, caption, syntax, ports, nrows):
         word = 'admin' if 'owner' in cap or 'user' in cap or 'group' in cap else \
             cap.split()[0] if cap else 'row'
         return [(None, f'{word}-{i + 1}' if 'owner' not in cap else 'admin') for i in range(nrows)]
+    if 'protocol' in cap:  # ethertypes: IPv4, ARP, IPv6
+        return [(None, bytes(t)) for t in ([0x08, 0x00], [0x08, 0x06], [0x86, 0xdd])[:nrows]]
     # other octet strings
     return [(None, bytes([0x80, 0x00, 0x7e, 0x99, i + 1])) for i in range(nrows)]
 
@@ -525,7 +541,7 @@ def rule_for(column_oid, caption, syntax, enum):
 
 
 def catalogue(p, c, ports, profile_name):
-    for name, base, kind, nidx, cols in TABLES:
+    for name, base, kind, nidx, cols in TABLES + EXTRA_TABLES:
         if any(base == x or base.startswith(x + '.') for x in p.claimed):
             continue
         if kind in (0, 1):
