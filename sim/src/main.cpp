@@ -521,6 +521,9 @@ int run(int argc, char** argv) {
                            NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
 
     int status = 1;
+    // No SMUX peer socket: the simulator serves its profile over SNMP only.
+    char noSmux[] = "-smux";
+    add_to_init_list(noSmux);
     init_agent(kAppName);
     // Access lines are fed to the library as if read from a configuration file.
     auto remember = [](const std::string& line) {
