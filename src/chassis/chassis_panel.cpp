@@ -1,0 +1,310 @@
+// Chassis panels: equipment state from the switch's own tables, drawn over the chassis front.
+#include "chassis_panel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QTreeWidget>
+#include <stdexcept>
+
+#include "artwork.h"
+#include "module_panels.h"
+
+namespace {
+
+ChassisGeometry corvaneA() {
+    ChassisGeometry g;
+    g.size = QSize(801, 490);
+    for (int top : {134, 211, 289, 366})
+        g.slotRects.emplace_back(33, top, 682, top == 289 ? 76 : 76);
+    g.slotRects[3].setHeight(75);
+    for (int left : {74, 248, 420, 594})
+        g.bays.emplace_back(left, 45, 134, 64);
+    g.fanTray = QRect(716, 133, 50, 312);
+    g.fanLamp = QRect(742, 162, 4, 4);
+    g.blackBayCovers = false;
+    g.name = "Corvane-A";
+    return g;
+}
+
+ChassisGeometry corvaneB() {
+    ChassisGeometry g;
+    g.size = QSize(814, 878);
+    const int tops[] = {221, 298, 373, 450, 527, 605, 683, 762};
+    for (int k = 0; k < 8; ++k)
+        g.slotRects.emplace_back(k == 7 ? 39 : 38, tops[k], 682, k == 3 ? 75 : 76);
+    const int lefts[] = {78, 248, 425, 598};
+    for (int row = 0; row < 2; ++row)
+        for (int i = 0; i < 4; ++i)
+            g.bays.emplace_back(lefts[i], row == 0 ? 45 : 132, i == 1 ? 136 : 133, 64);
+    g.fanTray = QRect(720, 220, 49, 619);
+    g.fanLamp = QRect(746, 245, 5, 5);
+    g.blackBayCovers = true;
+    g.name = "Corvane-B";
+    return g;
+}
+
+}  // namespace
+
+TChassisPanel::TChassisPanel(ChassisHost* host, QWidget* owner, const ChassisGeometry& geometry,
+                             bool fixedFourRows)
+    : QWidget(owner), host_(host), geometry_(geometry), fixedFourRows_(fixedFourRows) {
+    setObjectName(geometry.name);
+    resize(geometry.size);
+    auto* front = new PictureWidget("Image1", this,
+                                    [this](QPainter& p, const QRect& r) { paintChassis(p, r); });
+    front->setGeometry(rect());
+
+    for (std::size_t k = 0; k < geometry.slotRects.size(); ++k) {
+        auto* slot = new QFrame(this);
+        slot->setObjectName(QString("Slot_Panel%1").arg(k));
+        slot->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        slot->setGeometry(geometry.slotRects[k]);
+    }
+    for (std::size_t n = 0; n < geometry.bays.size(); ++n) {
+        const QRect bay = geometry.bays[n];
+        auto picture = [this, bay, n](const QString& name, bool dc, bool working) {
+            auto* w = new PictureWidget(name, this, [dc, working](QPainter& p, const QRect& r) {
+                artwork::paintSupply(p, QRectF(r), dc, working);
+            });
+            w->setGeometry(bay);
+            w->hide();
+            (void)n;
+        };
+        picture(QString("Image_PW%1ok").arg(n), false, true);
+        picture(QString("Image_PW%1failed").arg(n), false, false);
+        picture(QString("Image_PWDC%1ok").arg(n), true, true);
+        picture(QString("Image_PWDC%1failed").arg(n), true, false);
+        auto* cover = new QFrame(this);
+        cover->setObjectName(QString("Panel%1").arg(n));
+        cover->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        cover->setGeometry(bay);
+        cover->setAutoFillBackground(true);
+        QPalette pal = cover->palette();
+        pal.setColor(QPalette::Window,
+                     geometry.blackBayCovers ? QColor(Qt::black) : QColor(88, 91, 96));
+        cover->setPalette(pal);
+    }
+    fanBox_ = new QFrame(this);
+    fanBox_->setObjectName("FanboxPanel");
+    fanBox_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fanBox_->setGeometry(geometry.fanTray);
+    fanBox_->setAutoFillBackground(true);
+    QPalette pal = fanBox_->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    fanBox_->setPalette(pal);
+    fanBox_->hide();
+    fanLamp_ = new LampWidget("Fan_Panel", this, geometry.fanLamp, artwork::kFanGreen);
+    fanLamp_->hide();
+
+    ST_FanState = new QLabel(this);
+    ST_FanState->setObjectName("ST_FanState");
+    ST_FanState->hide();
+    PowerListView = new QTreeWidget(this);
+    PowerListView->setObjectName("PowerListView");
+    PowerListView->setRootIsDecorated(false);
+    PowerListView->hide();
+    FormCreate();
+}
+
+TChassisPanel::~TChassisPanel() = default;
+
+void TChassisPanel::FormCreate() {
+    Models = {"Corvane-MC-A", "Corvane-MC-B", "Corvane-LC1", "Corvane-LC2",
+              "Corvane-LC3",  "Corvane-LC4",  "Corvane-LC6", "Corvane-LC7",
+              "Corvane-LC8",  "Corvane-LC9",  "Corvane-LC10"};
+}
+
+void TChassisPanel::LoadPanel() {
+    try {
+        ShowFanState();
+        ShowPowerState();
+        ShowSlots();
+    } catch (const std::exception&) {
+        host_->setStatusText("Get Slot Information Failed");
+    }
+}
+
+void TChassisPanel::ShowFanState() {
+    if (fanBinding_)
+        return;
+    try {
+        fanBinding_ = host_->bindFanState(ST_FanState);
+        fanBinding_->read();
+        const QString state = ST_FanState->text();
+        if (state == "not-exist") {
+            fanLamp_->hide();
+            fanBox_->show();
+        } else if (state == "failed") {
+            fanLamp_->setColor(artwork::kRed);
+            fanLamp_->show();
+            fanBox_->hide();
+        } else if (state == "in-operation") {
+            fanLamp_->setColor(artwork::kFanGreen);
+            fanLamp_->show();
+            fanBox_->hide();
+        }
+    } catch (const std::exception&) {
+        host_->setStatusText("Get Fan Information Failed");
+    }
+}
+
+void TChassisPanel::ShowPowerState() {
+    if (!powerBinding_) {
+        try {
+            powerBinding_ = host_->bindPowerTable(PowerListView);
+        } catch (const std::exception&) {
+            host_->setStatusText("Get Power Information Failed");
+        }
+    }
+    if (powerBinding_)
+        powerBinding_->read();
+    const int rows = fixedFourRows_ ? 4 : PowerListView->topLevelItemCount();
+    for (int i = 0; i < rows; ++i) {
+        const QTreeWidgetItem* row = PowerListView->topLevelItem(i);
+        if (!row)
+            throw std::runtime_error("The power table has no row for bay " + std::to_string(i));
+        const QString exist = row->text(1), alive = row->text(2), type = row->text(3);
+        const QString kind = type == "AC" ? "PW" : "PWDC";
+        auto* ok = findChild<QWidget*>(QString("Image_%1%2ok").arg(kind).arg(i));
+        auto* failed = findChild<QWidget*>(QString("Image_%1%2failed").arg(kind).arg(i));
+        auto* cover = findChild<QWidget*>(QString("Panel%1").arg(i));
+        if (!ok || !failed || !cover)
+            throw std::runtime_error("The chassis has no power bay " + std::to_string(i));
+        if (exist == "empty") {
+            cover->show();
+            continue;
+        }
+        ok->setVisible(alive == "in-operation");
+        failed->setVisible(!ok->isVisibleTo(this));
+        cover->hide();
+    }
+}
+
+void TChassisPanel::ShowSlots() {
+    host_->readUnitTable();
+    QTreeWidget* units = host_->unitListView();
+    const int rows = fixedFourRows_ ? 4 : units->topLevelItemCount();
+    for (int k = 0; k < rows; ++k) {
+        try {
+            auto* position = findChild<QWidget*>(QString("Slot_Panel%1").arg(k));
+            if (!position)
+                return;
+            const QTreeWidgetItem* row = units->topLevelItem(k);
+            if (!row)
+                throw std::runtime_error("The module table has no row for slot position " +
+                                         std::to_string(k + 1));
+            const QString model = row->text(1);
+            if (model == "N/A") {
+                position->hide();
+                continue;
+            }
+            CreateModulePanel(model, wholeNumber(row->text(0)));
+        } catch (const std::exception& e) {
+            host_->setStatusText(QString::fromStdString(e.what()));
+            return;
+        }
+    }
+}
+
+TModulePanel* TChassisPanel::createModule(int index) {
+    switch (index) {
+        case 0:
+            return new TPanelMCA(host_, this);
+        case 1:
+            return new TPanelMCB(host_, this);
+        case 2:
+            return new TPanelLC1(host_, this);
+        case 3:
+            return new TPanelLC2(host_, this);
+        case 4:
+            return new TPanelLC3(host_, this);
+        case 5:
+            return new TPanelLC4(host_, this);
+        case 6:
+            return new TPanelLC6(host_, this);
+        case 7:
+            return new TPanelLC7(host_, this);
+        case 8:
+            return new TPanelLC8(host_, this);
+        case 9:
+            return new TPanelLC9(host_, this);
+        case 10:
+            return new TPanelLC10(host_, this);
+        default:
+            return nullptr;
+    }
+}
+
+void TChassisPanel::CreateModulePanel(const QString& model, int slot) {
+    const int index = static_cast<int>(Models.indexOf(model));
+    if (index < 0)
+        return;
+    std::unique_ptr<TModulePanel> module(createModule(index));
+    module->hide();
+    module->ShowPortState(slot);
+    auto* position = findChild<QWidget*>(QString("Slot_Panel%1").arg(slot - 1));
+    if (!position)
+        throw std::runtime_error("The chassis has no slot " + std::to_string(slot));
+    TModulePanel* placed = module.release();
+    placed->setParent(position);
+    placed->setGeometry(position->rect());
+    placed->show();
+}
+
+void TChassisPanel::paintChassis(QPainter& p, const QRect& r) const {
+    using namespace artwork;
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillRect(r, QColor(79, 74, 62));
+    const QRectF body = QRectF(r).adjusted(4, 4, -4, -4);
+    paintMetal(p, body, QColor(46, 48, 52));
+    // Rack ears.
+    for (qreal x : {body.left(), body.right() - 18}) {
+        p.fillRect(QRectF(x, body.top(), 18, body.height()), QColor(38, 40, 43));
+        paintScrew(p, QPointF(x + 9, body.top() + 20));
+        paintScrew(p, QPointF(x + 9, body.bottom() - 20));
+    }
+    paintLabel(p, QRectF(30, 12, 300, 22), geometry_.name, 16);
+    paintLabel(p, QRectF(r.width() - 330, 12, 300, 22), "MODULAR CHASSIS SWITCH", 10,
+               Qt::AlignRight | Qt::AlignVCenter, QColor(170, 175, 182));
+    for (const QRect& bay : geometry_.bays)
+        paintRecess(p, QRectF(bay).adjusted(-3, -3, 3, 3));
+    // Blank filler plates: what an empty slot shows.
+    for (const QRect& slot : geometry_.slotRects) {
+        const QRectF s(slot);
+        paintRecess(p, s.adjusted(-3, -3, 3, 3));
+        paintMetal(p, s.adjusted(1, 1, -1, -1), QColor(60, 62, 66));
+        paintScrew(p, QPointF(s.left() + 9, s.center().y()), 3);
+        paintScrew(p, QPointF(s.right() - 9, s.center().y()), 3);
+    }
+    // Fan tray: grille with fan rotors.
+    const QRectF fan(geometry_.fanTray);
+    paintRecess(p, fan.adjusted(-3, -3, 3, 3));
+    paintMetal(p, fan, QColor(52, 54, 58));
+    p.setPen(QPen(QColor(25, 26, 28), 1));
+    const int fans = static_cast<int>(fan.height() / 62);
+    for (int i = 0; i < fans; ++i) {
+        const QPointF c(fan.center().x(), fan.top() + 45 + i * (fan.height() - 50) / fans);
+        p.setBrush(QColor(30, 31, 34));
+        p.drawEllipse(c, 18, 18);
+        p.setBrush(QColor(70, 73, 78));
+        for (int blade = 0; blade < 5; ++blade) {
+            p.save();
+            p.translate(c);
+            p.rotate(blade * 72.0);
+            p.drawEllipse(QPointF(0, -9), 4, 8);
+            p.restore();
+        }
+        p.setBrush(QColor(95, 98, 104));
+        p.drawEllipse(c, 4, 4);
+    }
+    paintLabel(p, QRectF(fan.left(), fan.top() + 6, fan.width(), 10), "FAN", 8, Qt::AlignCenter);
+}
+
+TPanelCorvaneA::TPanelCorvaneA(ChassisHost* host, QWidget* owner)
+    : TChassisPanel(host, owner, corvaneA(), /*fixedFourRows=*/true) {
+    findChild<QWidget*>("Image1")->resize(801, 490);
+}
+
+TPanelCorvaneB::TPanelCorvaneB(ChassisHost* host, QWidget* owner)
+    : TChassisPanel(host, owner, corvaneB(), /*fixedFourRows=*/false) {}
