@@ -5,7 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 build=${BUILD_DIR:-$root/build}
-if [[ $# -eq 0 ]]; then set -- /I127.0.0.1 /v1; fi
+if [[ $# -eq 0 ]]; then set -- --demo b; fi
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
     exec xvfb-run -a "$build/bin/corvane" "$@"
 fi
