@@ -53,6 +53,9 @@ void NmSNMPRequest2Controls::Shutdown() {
         return;
     *alive_ = false;
     Request.Active = false;
+    // Destroyed from inside its own reply: that reply still counts as pending.
+    if (callbackDepth_ > 0)
+        return;
     QElapsedTimer waited;
     waited.start();
     while (Request.PendingReplies > 0 && waited.elapsed() < 6000) {
@@ -103,6 +106,18 @@ void NmSNMPRequest2Controls::DoSetReport(NmSNMPError& error) {
         ShowMessageText(error.Text, false);
 }
 
+NmSNMPRequest::Handler NmSNMPRequest2Controls::replyHandler(
+    void (NmSNMPRequest2Controls::*member)(NmSNMPError&)) {
+    return [this, member, alive = alive_](NmSNMPError& e, NmSNMPVarList&) {
+        if (!*alive)
+            return;
+        ++callbackDepth_;
+        (this->*member)(e);
+        if (*alive)
+            --callbackDepth_;
+    };
+}
+
 bool NmSNMPRequest2Controls::acceptRow() {
     return Request.AcceptRow(Request.RowFilter);
 }
@@ -122,13 +137,7 @@ bool NmSNMPRequest2Controls::Get() {
         }
         bool ok = false;
         try {
-            Request.GetAsync(
-                ok,
-                [this, alive = alive_](NmSNMPError& e, NmSNMPVarList&) {
-                    if (*alive)
-                        onGetReply(e);
-                },
-                this, true);
+            Request.GetAsync(ok, replyHandler(&NmSNMPRequest2Controls::onGetReply), this, true);
         } catch (...) {
             ReadStopped();
             Busy = false;
@@ -227,13 +236,7 @@ void NmSNMPRequest2Controls::onGetReply(NmSNMPError& error) {
 void NmSNMPRequest2Controls::startNextRow() {
     bool ok = false;
     ErrorCapture capture(Request);
-    Request.GetAsync(
-        ok,
-        [this, alive = alive_](NmSNMPError& e, NmSNMPVarList&) {
-            if (*alive)
-                onGetReply(e);
-        },
-        this, false);
+    Request.GetAsync(ok, replyHandler(&NmSNMPRequest2Controls::onGetReply), this, false);
     if (ok)
         return;
     // Nothing else would ever end this read.
@@ -292,13 +295,8 @@ bool NmSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
         }
         bool ok = false;
         try {
-            Request.SetAsync(
-                ok,
-                [this, alive = alive_](NmSNMPError& e, NmSNMPVarList&) {
-                    if (*alive)
-                        onSetReply(e);
-                },
-                this, false, selection, values);
+            Request.SetAsync(ok, replyHandler(&NmSNMPRequest2Controls::onSetReply), this, false,
+                             selection, values);
         } catch (...) {
             Busy = false;
             throw;
@@ -344,11 +342,13 @@ void NmSNMPRequest2Controls::onSetReply(NmSNMPError& error) {
         DoAfterSet();
         Busy = false;
         LastOp = 1;
+        const std::shared_ptr<bool> alive = alive_;
         if (OnEndSet)
             OnEndSet(error);
         else
             DoSetReport(error);
-        refreshAfterSet();
+        if (*alive)  // the handler may have closed the window
+            refreshAfterSet();
     } catch (const std::exception& e) {
         Busy = false;
         reportException(e.what());

@@ -69,6 +69,7 @@ class NmSNMPRequest2Controls {
     void reportException(const std::string& text);
 
   private:
+    NmSNMPRequest::Handler replyHandler(void (NmSNMPRequest2Controls::*member)(NmSNMPError&));
     bool acceptRow();
     void startNextRow();
     void onGetReply(NmSNMPError& error);
@@ -80,4 +81,5 @@ class NmSNMPRequest2Controls {
     QPointer<QWidget> statusTarget_;
     // Shared with the reply handlers so that a reply after destruction does nothing.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    int callbackDepth_ = 0;
 };

@@ -93,9 +93,10 @@ class BindingTest : public ::testing::Test {
     }
 
     // A binding on the window, aimed at the agent.
-    std::unique_ptr<NmSNMPRequest2Edits> bind(const SNMPVarDescriptor* table, std::uint8_t kind,
-                                              int indexCount = 0, bool async = true) {
-        auto b = std::make_unique<NmSNMPRequest2Edits>(&window);
+    template <class Binding = NmSNMPRequest2Edits>
+    std::unique_ptr<Binding> bind(const SNMPVarDescriptor* table, std::uint8_t kind,
+                                  int indexCount = 0, bool async = true) {
+        auto b = std::make_unique<Binding>(&window);
         b->Async = async;
         b->Request.Device = {"127.0.0.1", agent_->port()};
         b->Request.Security.Version = 1;

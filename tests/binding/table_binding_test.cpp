@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cctype>
 
 #include "binding_fixture.h"
 
@@ -76,6 +77,21 @@ struct TableWindow {
     QLineEdit* members;
     QComboBox* status;
     QStatusBar* bar;
+};
+
+// A window's own presentation of a column, made before the row is added.
+class UpperCaseNames : public NmSNMPRequest2Edits {
+  public:
+    using NmSNMPRequest2Edits::NmSNMPRequest2Edits;
+
+  protected:
+    void DoRow() override {
+        if (!ListView)
+            return;
+        for (char& c : Request.VarList.Item(2).Value)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        AddRow();
+    }
 };
 
 const std::vector<std::string> kAllRows = {"1|1|uplink|1-3,9[E080]|active",
@@ -150,6 +166,18 @@ TEST_F(BindingTable, SetWritesTheSelectedRowAndPortListComesBack) {
     EXPECT_TRUE(b->Set(false, true, "3"));
     EXPECT_EQ(pdusSince(next),
               std::vector<std::string>({"set 1.3.6.1.4.1.32473.99.2.1.4.1.2=4x:8001"}));
+}
+
+TEST_F(BindingTable, SubclassTransformsRowsBeforeTheyAreShown) {
+    QWidget page;
+    TableWindow w(&page);
+    auto b = bind<UpperCaseNames>(kTable, vlTable, 2);
+    w.attach(*b, true);
+    ASSERT_TRUE(b->Get());
+    waitIdle(*b);
+    EXPECT_EQ(w.rows(), std::vector<std::string>({"1|1|UPLINK|1-3,9[E080]|active",
+                                                  "1|2|SERVER|1[8000]|active",
+                                                  "2|1|BACKUP|16[0001]|notInService"}));
 }
 
 TEST_F(BindingTable, EmptyTableKeepsItsColumns) {
