@@ -85,6 +85,25 @@ TEST_F(BindingScalar, GroupShowsValuesAndOptionWordsAfterGet) {
     }
 }
 
+TEST_F(BindingScalar, FailedReadIsReportedInTheStatusLine) {
+    for (bool async : {false, true}) {
+        SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+        auto b = bind(kGroup, vlScalar, 0, async);
+        b->Request.Device.Port = freeUdpPort();  // nobody answers
+        b->Request.Timeout = 20;
+        b->Request.Retries = 0;
+        QStatusBar status(&window);
+        status.showMessage("Get: Ok. Receive at 00:00:00.");
+        b->SetStatusTarget(&status);
+        EXPECT_EQ(b->Get(), async);  // started, but not succeeded
+        waitIdle(*b);
+        EXPECT_TRUE(status.currentMessage().startsWith("Get: "));
+        EXPECT_FALSE(status.currentMessage().startsWith("Get: Ok."))
+            << status.currentMessage().toStdString();
+        EXPECT_TRUE(shown.empty());
+    }
+}
+
 TEST_F(BindingScalar, OptionControlsWriteTheStoredValue) {
     auto b = bind(kGroup, vlScalar, 0, false);
     QComboBox combo(&window);
