@@ -1,19 +1,21 @@
 // Demo mode: runs corvane-sim as a child process on 127.0.0.1.
 #include "demo.h"
 
+#include <sys/prctl.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <csignal>
-#include <sys/prctl.h>
 
 #ifndef CORVANE_SOURCE_PROFILES
 #define CORVANE_SOURCE_PROFILES ""
 #endif
 
-DemoAgent::~DemoAgent() { stop(); }
+DemoAgent::~DemoAgent() {
+    stop();
+}
 
 QString DemoAgent::simulatorPath() {
     const QString beside = QCoreApplication::applicationDirPath() + "/corvane-sim";
@@ -24,7 +26,8 @@ QString DemoAgent::profilePath(const QString& chassis) {
     const QString file = "corvane-" + chassis + ".snmprec";
     const QString installed =
         QCoreApplication::applicationDirPath() + "/../share/corvane/profiles/" + file;
-    if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);
+    if (QFileInfo::exists(installed))
+        return QDir::cleanPath(installed);
     return QStringLiteral(CORVANE_SOURCE_PROFILES) + "/" + file;
 }
 
@@ -68,7 +71,8 @@ bool DemoAgent::start(const QString& chassis, QString& error) {
 }
 
 void DemoAgent::stop() {
-    if (!process_) return;
+    if (!process_)
+        return;
     if (process_->state() != QProcess::NotRunning) {
         process_->terminate();
         if (!process_->waitForFinished(3000)) {

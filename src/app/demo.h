@@ -6,7 +6,7 @@
 #include <memory>
 
 class DemoAgent {
-public:
+  public:
     ~DemoAgent();
     // Starts corvane-sim with the profile of chassis "a" or "b" on a free loopback port and
     // waits (at most 10 s) until it answers. False with a reason on failure.
@@ -18,7 +18,7 @@ public:
     static QString simulatorPath();
     static QString profilePath(const QString& chassis);
 
-private:
+  private:
     std::unique_ptr<QProcess> process_;
     quint16 port_ = 0;
 };

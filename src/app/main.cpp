@@ -53,7 +53,8 @@ int main(int argc, char* argv[]) {
         ShowMessage(MessageKind::Error, QString::fromLocal8Bit(e.what()));
         return 1;
     }
-    if (demoMode) DefaultDevice = NmSNMPDevice{"127.0.0.1", demo.port()};
+    if (demoMode)
+        DefaultDevice = NmSNMPDevice{"127.0.0.1", demo.port()};
     form->FormCreate();
     form->show();
     const int rc = app.exec();

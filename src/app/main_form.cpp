@@ -1,4 +1,4 @@
-// Main window construction and device identification.
+// Main window construction, shared bindings, device identification and the chassis panel.
 #include "main_form.h"
 
 #include <QApplication>
@@ -7,18 +7,49 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
 
+#include "chassis_panel.h"
+#include "chassis_tables.h"
 #include "global_session.h"
+#include "message_box.h"
 #include "messages.h"
-#include "session.h"
+#include "nm_snmp_request2_edits.h"
+#include "waiting_form.h"
 
 bool LargeFonts = false;
 double DisplayScale = 1.0;
 std::string DeviceOID;
 
 namespace {
-const Oid kSysObjectId = {1, 3, 6, 1, 2, 1, 1, 2, 0};
+
+// A panel's own binding, read on request.
+class BindingReader : public PanelBinding {
+  public:
+    explicit BindingReader(std::unique_ptr<NmSNMPRequest2Edits> b) : binding_(std::move(b)) {}
+    void read() override { binding_->Get(); }
+
+  private:
+    std::unique_ptr<NmSNMPRequest2Edits> binding_;
+};
+
+QTreeWidget* hiddenListView(QWidget* parent, const char* name) {
+    auto* view = new QTreeWidget(parent);
+    view->setObjectName(name);
+    view->setRootIsDecorated(false);
+    view->hide();
+    return view;
 }
+
+QLabel* hiddenText(QWidget* parent, const char* name) {
+    auto* text = new QLabel(parent);
+    text->setObjectName(name);
+    text->hide();
+    return text;
+}
+
+}  // namespace
 
 TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& workFolder,
                      QWidget* parent)
@@ -40,6 +71,11 @@ TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& wo
     StatusPanel0->setObjectName("StatusPanel0");
     statusBar()->addWidget(StatusPanel0, 1);
     statusBar()->setSizeGripEnabled(false);
+    ST_ModuleOID = hiddenText(this, "ST_ModuleOID");
+    ST_STPVersion = hiddenText(this, "ST_STPVersion");
+    UnitListView = hiddenListView(this, "UnitListView");
+    PortInfoListView = hiddenListView(this, "PortInfoListView");
+    CPUCard_ListView = hiddenListView(this, "CPUCard_ListView");
     createMenus();
     launchParameters.clear();
 
@@ -48,7 +84,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& wo
     LargeFonts = qRound(dpi) != 96;
     DisplayScale = LargeFonts ? 1.25 : 1.0;
 
-    resize(800, 675);
+    resize(800, 675 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
     InitGlobalSession(workFolder);
     DefaultSecurity.Version = 0;
@@ -56,41 +92,130 @@ TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& wo
     ParseCommandLine(args, launchParameters);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    CloseChassisPanels();
+}
 
 void TMainForm::createMenus() {
     const char* entries[] = {"System", "Management", "MPLS", "Layer 2 ",   "Layer 3",
                              "QoS ",   "Security ",  "OAM",  "Monitoring", "Help"};
     for (const char* e : entries) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(e));
-        if (QString::fromUtf8(e) == "Help")
-            menu->addAction("About");
+        if (QString::fromUtf8(e) == "Help") {
+            menu->addAction("About", this, [this] {
+                ShowMessage(MessageKind::Information,
+                            "Corvane device manager\nChassis: " +
+                                (DeviceOID == kCorvaneBObjectId   ? QString("Corvane-B")
+                                 : DeviceOID == kCorvaneAObjectId ? QString("Corvane-A")
+                                                                  : QString("unknown")),
+                            this);
+            });
+        }
     }
-    menuBar()->addAction("Refresh");
+    QAction* refresh = menuBar()->addAction("Refresh");
+    connect(refresh, &QAction::triggered, this, &TMainForm::RefreshClick);
+}
+
+std::unique_ptr<NmSNMPRequest2Edits> TMainForm::makeBinding(const void* table, int kind,
+                                                            int indexCount, QWidget* statusTarget) {
+    auto binding = std::make_unique<NmSNMPRequest2Edits>(this);
+    binding->Async = false;
+    binding->Request.VarList = NmSNMPVarList(static_cast<const SNMPVarDescriptor*>(table),
+                                             static_cast<std::uint8_t>(kind), indexCount);
+    if (statusTarget)
+        binding->SetStatusTarget(statusTarget);
+    return binding;
 }
 
 void TMainForm::FormCreate() {
     FirstLoad = true;
     Activated = false;
     setWindowTitle(QString::fromStdString(launchParameters.Address));
+    PanelList.clear();
     try {
-        // Until the shared bindings exist, the chassis is identified by one direct read.
-        SnmpTarget target =
-            prepareTarget(DefaultDevice, DefaultSecurity, DefaultTimeout, /*retries=*/1);
-        SnmpPdu pdu;
-        preparePdu(pdu, DefaultSecurity, DefaultScope);
-        pdu.vbs.push_back({kSysObjectId, SnmpValue::null()});
-        SnmpResponse reply;
-        const int status = GlobalSession->syncRequest(PduType::Get, target, pdu, reply);
-        int code = 0;
-        std::string text;
-        TranslateStatus(status, code, text);
-        if (status == 0 && !reply.vbs.empty() && reply.vbs[0].value.type == SnmpType::ObjectId)
-            DeviceOID = oidToString(reply.vbs[0].value.oid);
-        setStatusText(QString::fromStdString(ComposeStatusLine(0, "", text)));
-    } catch (const NmSNMPException& e) {
-        setStatusText(QString::fromStdString(e.text()));
+        StpVersionBinding = makeBinding(dtStpVersion, vlScalar, 0, nullptr);
+        StpVersionBinding->BindLabel(0, ST_STPVersion);
+
+        UnitBinding = makeBinding(dtModuleTable, vlTable, 1, StatusPanel0);
+        UnitBinding->AttachListView(UnitListView, true);
+        UnitBinding->Get();
+
+        LedBinding = makeBinding(dtLedTable, vlTable, 1, StatusPanel0);
+        LedBinding->AttachListView(PortInfoListView, true);
+        CpuCardBinding = makeBinding(dtCpuCardTable, vlTable, 1, StatusPanel0);
+        CpuCardBinding->AttachListView(CPUCard_ListView, true);
+
+        ObjectIDBinding = makeBinding(dtSysObjectId, vlScalar, 0, nullptr);
+        ObjectIDBinding->BindLabel(0, ST_ModuleOID);
+        ObjectIDBinding->Get();
+        DeviceOID = ST_ModuleOID->text().toStdString();
+    } catch (const std::exception& e) {
+        setStatusText(QString::fromLocal8Bit(e.what()));
     }
+}
+
+void TMainForm::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (Activated)
+        return;
+    Activated = true;
+    // After the window is on the screen, as on its first activation.
+    QTimer::singleShot(0, this, &TMainForm::ShowWaitingForm);
+}
+
+void TMainForm::ShowWaitingForm() {
+    TWaitingForm waiting(this, [this] {
+        if (!FirstLoad)
+            CloseChassisPanels();
+        LoadChassisPanel();
+    });
+    waiting.setWindowTitle("loading panel...");
+    waiting.exec();
+}
+
+void TMainForm::LoadChassisPanel() {
+    const QString oid = QString::fromStdString(DeviceOID);
+    TChassisPanel* panel = nullptr;
+    if (oid.compare(kCorvaneAObjectId, Qt::CaseInsensitive) == 0)
+        panel = new TPanelCorvaneA(this, this);
+    else if (oid.compare(kCorvaneBObjectId, Qt::CaseInsensitive) == 0)
+        panel = new TPanelCorvaneB(this, this);
+    else
+        return;
+    const int h = panel->height(), w = panel->width();
+    panel->LoadPanel();
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (const QScreen* screen = this->screen())
+        move(x(), screen->availableGeometry().top() + 20);
+    ScrollBox1->setWidget(panel);
+    panel->move(0, 0);
+    resize(w + 3, menuBar()->sizeHint().height() + h + statusBar()->sizeHint().height() + 3);
+    panel->show();
+    if (width() < panel->width())
+        resize(panel->width() + 4, height());
+    CurrentPanel = panel;
+    PanelList.push_back(panel);
+}
+
+void TMainForm::CloseChassisPanels() {
+    for (const QPointer<TChassisPanel>& p : PanelList) {
+        if (!p)
+            continue;
+        if (ScrollBox1->widget() == p)
+            ScrollBox1->takeWidget();
+        p->close();
+        delete p.data();
+    }
+    PanelList.clear();
+}
+
+void TMainForm::RefreshClick() {
+    if (!Confirm("Refresh panel may take a long time. Are you sure?", this))
+        return;
+    CurrentPanel = nullptr;
+    FirstLoad = false;
+    ShowWaitingForm();
 }
 
 void TMainForm::setStatusText(const QString& text) {
@@ -99,4 +224,28 @@ void TMainForm::setStatusText(const QString& text) {
 
 QString TMainForm::statusText() const {
     return StatusPanel0->text();
+}
+
+void TMainForm::readUnitTable() {
+    UnitBinding->Get();
+}
+
+void TMainForm::readLedTable() {
+    LedBinding->Get();
+}
+
+void TMainForm::readCpuCardTable() {
+    CpuCardBinding->Get();
+}
+
+std::unique_ptr<PanelBinding> TMainForm::bindFanState(QLabel* target) {
+    auto binding = makeBinding(dtFanState, vlScalar, 0, StatusPanel0);
+    binding->BindLabel(0, target);
+    return std::make_unique<BindingReader>(std::move(binding));
+}
+
+std::unique_ptr<PanelBinding> TMainForm::bindPowerTable(QTreeWidget* target) {
+    auto binding = makeBinding(dtPowerTable, vlTable, 1, StatusPanel0);
+    binding->AttachListView(target, true);
+    return std::make_unique<BindingReader>(std::move(binding));
 }

@@ -1,14 +1,21 @@
-// The program's main window: menu bar, chassis client area and status bar.
+// The program's main window: menu bar, chassis client area, status bar, and the shared bindings
+// that the chassis view and the spanning-tree windows read again.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "chassis_host.h"
+#include "chassis_panel.h"
 #include "command_line.h"
 
 class QLabel;
 class QScrollArea;
+class QTreeWidget;
+class NmSNMPRequest2Edits;
 
 // Fixed at construction from the screen resolution; dedicated windows size themselves with them.
 extern bool LargeFonts;
@@ -16,7 +23,10 @@ extern double DisplayScale;
 // The agent's sysObjectID in dotted form, read when the main window is created.
 extern std::string DeviceOID;
 
-class TMainForm : public QMainWindow {
+inline constexpr const char* kCorvaneAObjectId = "1.3.6.1.4.1.32473.10.120.1";
+inline constexpr const char* kCorvaneBObjectId = "1.3.6.1.4.1.32473.10.120.2";
+
+class TMainForm : public QMainWindow, public ChassisHost {
     Q_OBJECT
   public:
     // Runs the start-up steps: session, boots counter, message files, command line. Errors of
@@ -25,11 +35,29 @@ class TMainForm : public QMainWindow {
                        QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // The creation handler: identifies the device. Errors go to status panel 0.
+    // The creation handler: shared bindings, module table and device identification.
     void FormCreate();
+    // Builds and places the chassis panel for DeviceOID; nothing for an unknown device.
+    void LoadChassisPanel();
+    void CloseChassisPanels();
+    // The "Refresh" command: asks, then loads a new panel behind the waiting window.
+    void RefreshClick();
+    // Shows the waiting window that loads the panel (first activation and Refresh).
+    void ShowWaitingForm();
 
-    void setStatusText(const QString& text);
     QString statusText() const;
+    TChassisPanel* currentPanel() const { return CurrentPanel; }
+
+    // ChassisHost
+    void setStatusText(const QString& text) override;
+    QTreeWidget* unitListView() override { return UnitListView; }
+    void readUnitTable() override;
+    QTreeWidget* ledListView() override { return PortInfoListView; }
+    void readLedTable() override;
+    QTreeWidget* cpuCardListView() override { return CPUCard_ListView; }
+    void readCpuCardTable() override;
+    std::unique_ptr<PanelBinding> bindFanState(QLabel* target) override;
+    std::unique_ptr<PanelBinding> bindPowerTable(QTreeWidget* target) override;
 
     LaunchParameters launchParameters;
     QString WindowTitle;
@@ -38,7 +66,26 @@ class TMainForm : public QMainWindow {
 
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* StatusPanel0 = nullptr;
+    QLabel* ST_ModuleOID = nullptr;
+    QLabel* ST_STPVersion = nullptr;
+    QTreeWidget* UnitListView = nullptr;
+    QTreeWidget* PortInfoListView = nullptr;
+    QTreeWidget* CPUCard_ListView = nullptr;
+
+    std::unique_ptr<NmSNMPRequest2Edits> UnitBinding;
+    std::unique_ptr<NmSNMPRequest2Edits> StpVersionBinding;
+    std::unique_ptr<NmSNMPRequest2Edits> ObjectIDBinding;
+    std::unique_ptr<NmSNMPRequest2Edits> LedBinding;
+    std::unique_ptr<NmSNMPRequest2Edits> CpuCardBinding;
+
+    std::vector<QPointer<TChassisPanel>> PanelList;
+    QPointer<TChassisPanel> CurrentPanel;
+
+  protected:
+    void showEvent(QShowEvent* e) override;
 
   private:
     void createMenus();
+    std::unique_ptr<NmSNMPRequest2Edits> makeBinding(const void* table, int kind, int indexCount,
+                                                     QWidget* statusTarget);
 };

@@ -58,7 +58,7 @@ TEST(MainForm, StartupLoadsMessagesParsesAndIdentifies) {
     EXPECT_TRUE(fs::exists(dir.path() + "/NmSNMP_PP_BootCounter"));
 
     form.FormCreate();
-    EXPECT_EQ(DeviceOID, kCorvaneBObjectId);
+    EXPECT_EQ(DeviceOID, kSnmpdObjectId);
     EXPECT_EQ(form.statusText(), "Read Ok.");  // the loaded template, not the built-in one
     EXPECT_EQ(form.windowTitle(), "127.0.0.1");
 

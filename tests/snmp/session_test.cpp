@@ -99,7 +99,7 @@ TEST_F(SessionTest, GetWorksInEachVersion) {
         ASSERT_EQ(r.vbs.size(), 1u) << c.name;
         EXPECT_EQ(r.vbs[0].oid, kSysObjectId);
         EXPECT_EQ(r.vbs[0].value.type, SnmpType::ObjectId);
-        EXPECT_EQ(oidToString(r.vbs[0].value.oid), kCorvaneBObjectId) << c.name;
+        EXPECT_EQ(oidToString(r.vbs[0].value.oid), kSnmpdObjectId) << c.name;
     }
 }
 
@@ -202,7 +202,7 @@ TEST_F(SessionTest, AsyncGetCompletesThroughTheEventPump) {
         ASSERT_TRUE(done);
         EXPECT_EQ(got.status, 0);
         ASSERT_EQ(got.vbs.size(), 1u);
-        EXPECT_EQ(oidToString(got.vbs[0].value.oid), kCorvaneBObjectId);
+        EXPECT_EQ(oidToString(got.vbs[0].value.oid), kSnmpdObjectId);
         EXPECT_EQ(got.agent.Port, agent_->port());
         EXPECT_EQ(GlobalSession->outstanding(), 0);
     }

@@ -69,7 +69,7 @@ bool SnmpdProcess::start(std::string& error) {
             << "createUser " << kV3User << " SHA-256 \"" << kV3AuthPass << "\" AES \""
             << kV3PrivPass << "\"\n"
             << "rwuser " << kV3User << " priv\n"
-            << "sysObjectID ." << kCorvaneBObjectId << "\n"
+            << "sysObjectID ." << kSnmpdObjectId << "\n"
             << "sysServices 72\n";
     }
     const std::string log = dir_ + "/snmpd.log";

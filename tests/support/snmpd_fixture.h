@@ -11,7 +11,7 @@ inline constexpr const char* kWriteCommunity = "thistle";
 inline constexpr const char* kV3User = "corvane";
 inline constexpr const char* kV3AuthPass = "corvane-auth";
 inline constexpr const char* kV3PrivPass = "corvane-priv";
-inline constexpr const char* kCorvaneBObjectId = "1.3.6.1.4.1.32473.10.120.2";
+inline constexpr const char* kSnmpdObjectId = "1.3.6.1.4.1.32473.10.120.2";
 
 class SnmpdProcess {
   public:

@@ -1,0 +1,228 @@
+// The main window against corvane-sim: identification, the chassis panel built from the
+// switch's tables, Refresh, and an agent that is not a Corvane chassis.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "chassis_panel.h"
+#include "main_form.h"
+#include "message_box.h"
+#include "module_panels.h"
+#include "sim_process.h"
+#include "snmp_types.h"
+#include "snmpd_fixture.h"
+
+namespace fs = std::filesystem;
+using corvane::test::SimProcess;
+
+namespace {
+
+int argc = 1;
+char arg0[] = "main_window_tests";
+char* argv[] = {arg0, nullptr};
+
+QApplication& app() {
+    static QApplication a(argc, argv);
+    return a;
+}
+
+const std::string kEquipment = "1.3.6.1.4.1.32473.10.120.100.1.2";
+
+// A copy of a shipped profile with some objects replaced.
+class ProfileCopy {
+  public:
+    explicit ProfileCopy(const std::string& name) {
+        char tmpl[] = "/tmp/corvane-profile-XXXXXX";
+        dir_ = ::mkdtemp(tmpl);
+        std::ifstream in(SimProcess::profilePath(name));
+        for (std::string line; std::getline(in, line);) {
+            const auto bar = line.find('|');
+            if (bar == std::string::npos)
+                continue;
+            order_.push_back(line.substr(0, bar));
+            lines_[line.substr(0, bar)] = line;
+        }
+        std::string rules = SimProcess::profilePath(name);
+        rules.replace(rules.size() - 8, 8, ".rules");
+        fs::copy_file(rules, dir_ + "/switch.rules");
+    }
+    ~ProfileCopy() { fs::remove_all(dir_); }
+    void set(const std::string& oid, const std::string& typeAndValue) {
+        if (!lines_.count(oid))
+            order_.push_back(oid);
+        lines_[oid] = oid + "|" + typeAndValue;
+    }
+    // The LED table index of an LED name.
+    std::string ledIndex(const std::string& name) const {
+        const std::string prefix = kEquipment + ".6.1.1.2.";
+        for (const auto& [oid, line] : lines_)
+            if (oid.rfind(prefix, 0) == 0 && line.substr(line.rfind('|') + 1) == name)
+                return oid.substr(prefix.size());
+        return {};
+    }
+    std::string write() {
+        std::ofstream out(dir_ + "/switch.snmprec");
+        for (const std::string& oid : order_)
+            out << lines_[oid] << '\n';
+        return dir_ + "/switch.snmprec";
+    }
+
+  private:
+    std::string dir_;
+    std::vector<std::string> order_;
+    std::map<std::string, std::string> lines_;
+};
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app();
+        char tmpl[] = "/tmp/corvane-main-XXXXXX";
+        work_ = ::mkdtemp(tmpl);
+    }
+    void TearDown() override {
+        SetMessageHandler({});
+        fs::remove_all(work_);
+    }
+    // A main window aimed at the agent with SNMPv1, identified and with its panel loaded.
+    std::unique_ptr<TMainForm> open(std::uint16_t port) {
+        auto form =
+            std::make_unique<TMainForm>(std::vector<std::string>{"/I127.0.0.1", "/v1"}, work_);
+        DefaultDevice.Port = port;
+        form->FormCreate();
+        form->LoadChassisPanel();
+        return form;
+    }
+    static bool shown(QWidget* panel, const QString& name) {
+        QWidget* w = panel->findChild<QWidget*>(name);
+        return w && w->isVisibleTo(panel);
+    }
+    static TModulePanel* moduleIn(QWidget* panel, int position) {
+        auto* slot = panel->findChild<QWidget*>(QString("Slot_Panel%1").arg(position));
+        return slot ? slot->findChild<TModulePanel*>(QString(), Qt::FindDirectChildrenOnly)
+                    : nullptr;
+    }
+
+    std::string work_;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, CorvaneBPanelFromTheSwitchTables) {
+    ProfileCopy profile("corvane-b");
+    profile.set(kEquipment + ".4.1.1.4.4", "4|Corvane-LC1x");  // an unknown model in slot 4
+    // Slot 3 holds a Corvane-LC7: port 5 on fibre, port 15 on copper.
+    const std::string p5 = profile.ledIndex("Prt3/5"), p15 = profile.ledIndex("Prt3/15");
+    ASSERT_FALSE(p5.empty());
+    profile.set(kEquipment + ".6.1.1.3." + p5, "2|3");
+    profile.set(kEquipment + ".6.1.1.5." + p5, "2|2");
+    profile.set(kEquipment + ".6.1.1.3." + p15, "2|5");
+    profile.set(kEquipment + ".6.1.1.5." + p15, "2|1");
+    // Slot 5 holds a Corvane-LC6 (8 ports): a port 9 entry ends its update.
+    profile.set(kEquipment + ".6.1.1.3." + profile.ledIndex("Prt5/1"), "2|3");
+    profile.set(kEquipment + ".6.1.1.2." + profile.ledIndex("Prt5/2"), "4|Prt5/9");
+    profile.set(kEquipment + ".6.1.1.3." + profile.ledIndex("Prt5/3"), "2|3");
+    profile.set(kEquipment + ".1.1.1.4.1", "2|3");  // CPU three-LEDs in slot 1
+    SimProcess agent(profile.write());
+    ASSERT_TRUE(agent.ready());
+
+    auto form = open(agent.port());
+    TChassisPanel* panel = form->currentPanel();
+    ASSERT_NE(panel, nullptr) << form->statusText().toStdString();
+    EXPECT_STREQ(panel->metaObject()->className(), "TPanelCorvaneB");
+    EXPECT_EQ(form->width(), 814 + 3);
+    EXPECT_EQ(form->ScrollBox1->widget(), panel);
+
+    EXPECT_FALSE(shown(panel, "Slot_Panel5"));  // "N/A"
+    EXPECT_TRUE(shown(panel, "Slot_Panel3"));   // unknown model: empty, visible
+    EXPECT_EQ(moduleIn(panel, 3), nullptr);
+    // Bay 3: exist, failed, DC.
+    for (const char* name : {"Image_PW3ok", "Image_PW3failed", "Image_PWDC3ok", "Panel3"})
+        EXPECT_FALSE(shown(panel, name)) << name;
+    EXPECT_TRUE(shown(panel, "Image_PWDC3failed"));
+
+    TModulePanel* lc7 = moduleIn(panel, 2);
+    ASSERT_NE(lc7, nullptr);
+    for (const char* name : {"Port5LedPanelF", "Port5PanelF", "P5PanelF", "Port15PanelF"})
+        EXPECT_TRUE(shown(lc7, name)) << name;
+    EXPECT_FALSE(shown(lc7, "Port5PanelT"));
+
+    TModulePanel* lc6 = moduleIn(panel, 4);
+    ASSERT_NE(lc6, nullptr);
+    EXPECT_TRUE(shown(lc6, "Port1Panel"));
+    EXPECT_FALSE(shown(lc6, "Port3Panel"));
+
+    TModulePanel* mc = moduleIn(panel, 0);
+    ASSERT_NE(mc, nullptr);
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_EQ(shown(mc, QString("Image_CPU%1").arg(k)), k <= 3) << k;
+}
+
+TEST_F(MainWindowTest, RefreshAsksAndBuildsANewPanel) {
+    SimProcess agent("corvane-a");
+    ASSERT_TRUE(agent.ready());
+    auto form = open(agent.port());
+    QPointer<TChassisPanel> first = form->currentPanel();
+    ASSERT_TRUE(first);
+    EXPECT_STREQ(first->metaObject()->className(), "TPanelCorvaneA");
+
+    QString asked;
+    SetMessageHandler([&](const MessageRequest& r) {
+        asked = r.text;
+        return false;  // Cancel
+    });
+    form->RefreshClick();
+    EXPECT_EQ(asked, "Refresh panel may take a long time. Are you sure?");
+    EXPECT_EQ(form->currentPanel(), first.data());
+
+    SetMessageHandler([](const MessageRequest&) { return true; });
+    form->RefreshClick();
+    ASSERT_NE(form->currentPanel(), nullptr);
+    EXPECT_NE(form->currentPanel(), first.data());
+    EXPECT_TRUE(first.isNull());  // the old panel is gone
+    EXPECT_EQ(form->PanelList.size(), 1u);
+}
+
+TEST_F(MainWindowTest, OtherAgentsGetNoPanel) {
+    {
+        ProfileCopy profile("corvane-b");  // a switch of another kind
+        profile.set("1.3.6.1.2.1.1.2.0", "6|1.3.6.1.4.1.32473.10.121.7");
+        SimProcess agent(profile.write());
+        ASSERT_TRUE(agent.ready());
+        auto form = open(agent.port());
+        EXPECT_EQ(DeviceOID, "1.3.6.1.4.1.32473.10.121.7");
+        EXPECT_EQ(form->currentPanel(), nullptr);
+        EXPECT_EQ(form->width(), 800);
+        EXPECT_TRUE(form->menuBar()->isEnabled());
+    }
+    {
+        const std::uint16_t silent = freeUdpPort();
+        auto form = open(silent);
+        EXPECT_EQ(form->currentPanel(), nullptr);
+        EXPECT_EQ(DeviceOID, "");
+        EXPECT_NE(form->statusText().indexOf("timed out"), -1);
+    }
+}
+
+// Renders the demo's main window for both chassis to CORVANE_SHOT_DIR when set.
+TEST_F(MainWindowTest, Picture) {
+    const QByteArray dir = qgetenv("CORVANE_SHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
+    for (const char* chassis : {"corvane-a", "corvane-b"}) {
+        SimProcess agent(chassis);
+        ASSERT_TRUE(agent.ready());
+        auto form = open(agent.port());
+        form->show();
+        QApplication::processEvents();
+        form->grab().save(QString::fromUtf8(dir) + "/main-" + chassis + ".png");
+    }
+}
