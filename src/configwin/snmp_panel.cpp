@@ -252,9 +252,11 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, NmSNMPRequest2Edits* bin
     List = new TListViewPanel(ContentArea, binding);
     QTreeWidget* view = List->ListView;
     QAbstractItemModel* model = view->model();
-    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { updateCount(); });
-    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { updateCount(); });
-    connect(model, &QAbstractItemModel::modelReset, this, [this] { updateCount(); });
+    // The count box is the context: the list empties itself after the box is gone.
+    QLabel* box = Buttons->CountBox;
+    connect(model, &QAbstractItemModel::rowsInserted, box, [this] { updateCount(); });
+    connect(model, &QAbstractItemModel::rowsRemoved, box, [this] { updateCount(); });
+    connect(model, &QAbstractItemModel::modelReset, box, [this] { updateCount(); });
     view->viewport()->setMouseTracking(true);
     view->viewport()->installEventFilter(this);
     doubleClick_ = connect(view, &QTreeWidget::itemDoubleClicked, this, [this] { ListDblClick(); });

@@ -56,7 +56,7 @@ class TSNMPEditorPanel : public TSNMPPanel {
   public:
     TSNMPEditorPanel(QWidget* parent, NmSNMPRequest2Edits* binding);
 
-    TEditsPanel* Editor;
+    TEditsPanel* Editor = nullptr;
 
     // Raises "Can not set Var format to a ComboBox!" or "Unknow UI Control type!".
     void SetVarFormat(int position, const std::string& format);
@@ -84,7 +84,7 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   public:
     TSNMPListViewPanel(QWidget* parent, NmSNMPRequest2Edits* binding);
 
-    TListViewPanel* List;
+    TListViewPanel* List = nullptr;
     std::function<void()> BeforeAdd, AfterAdd, BeforeEdit, AfterEdit;
 
     void SetAddStatus(int position, const std::string& literal);
