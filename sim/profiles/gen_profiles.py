@@ -431,9 +431,11 @@ def index_values(name, caption, syntax, ports, nrows):
                 for i in range(nrows)]
     if syntax == 0x49:
         return [('.'.join(str(b) for b in mac(name, i)), mac(name, i)) for i in range(nrows)]
-    if syntax == 0x06:
-        return [(f'11.1.3.6.1.2.1.2.2.1.1.{pt.ifindex}', f'1.3.6.1.2.1.2.2.1.1.{pt.ifindex}')
-                for pt in ports[:nrows]]
+    if syntax == 0x06:  # route policies: zeroDotZero, as routers report them
+        return [('2.0.0', '0.0')] * nrows
+    if syntax == 0x4d:  # IPv6 addresses as 16 sub-identifiers, without a length
+        addrs = [bytes([0xfe, 0x80] + [0] * 12 + [h(name) % 200 + 1, i + 1]) for i in range(nrows)]
+        return [('.'.join(str(b) for b in a), a) for a in addrs]
     if syntax == 0x4c:
         word = 'admin' if 'owner' in cap or 'user' in cap or 'group' in cap else \
             cap.split()[0] if cap else 'row'

@@ -3,10 +3,10 @@
 
 #include "nm_snmp_var_list.h"
 
-extern const SNMPVarDescriptor dtModuleTable[];
-extern const SNMPVarDescriptor dtStpVersion[];
-extern const SNMPVarDescriptor dtLedTable[];
-extern const SNMPVarDescriptor dtCpuCardTable[];
-extern const SNMPVarDescriptor dtSysObjectId[];
-extern const SNMPVarDescriptor dtPowerTable[];
-extern const SNMPVarDescriptor dtFanState[];
+extern const SNMPVarDescriptor dtChassisModuleTable[];
+extern const SNMPVarDescriptor dtChassisStpVersion[];
+extern const SNMPVarDescriptor dtChassisLedTable[];
+extern const SNMPVarDescriptor dtChassisCpuCardTable[];
+extern const SNMPVarDescriptor dtChassisSysObjectId[];
+extern const SNMPVarDescriptor dtChassisPowerTable[];
+extern const SNMPVarDescriptor dtChassisFanState[];

@@ -12,7 +12,10 @@
 
 #include "chassis_panel.h"
 #include "chassis_tables.h"
+#include "config_geometry.h"
+#include "generic_window.h"
 #include "global_session.h"
+#include "menu_catalogue.h"
 #include "message_box.h"
 #include "messages.h"
 #include "nm_snmp_request2_edits.h"
@@ -83,6 +86,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& wo
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
     LargeFonts = qRound(dpi) != 96;
     DisplayScale = LargeFonts ? 1.25 : 1.0;
+    SetConfigScale(DisplayScale);
 
     resize(800, 675 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
@@ -97,23 +101,54 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::createMenus() {
-    const char* entries[] = {"System", "Management", "MPLS", "Layer 2 ",   "Layer 3",
-                             "QoS ",   "Security ",  "OAM",  "Monitoring", "Help"};
-    for (const char* e : entries) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(e));
-        if (QString::fromUtf8(e) == "Help") {
-            menu->addAction("About", this, [this] {
-                ShowMessage(MessageKind::Information,
-                            "Corvane device manager\nChassis: " +
-                                (DeviceOID == kCorvaneBObjectId   ? QString("Corvane-B")
-                                 : DeviceOID == kCorvaneAObjectId ? QString("Corvane-A")
-                                                                  : QString("unknown")),
-                            this);
-            });
+    const std::span<const MenuEntry> menu = menuCatalogue();
+    std::vector<QMenu*> open;  // the sub-menu of each level on the way down
+    for (const MenuEntry& entry : menu) {
+        // "&" would mark a mnemonic in a Qt caption; the catalogue means the character.
+        const QString caption = QString::fromUtf8(entry.Caption).replace("&", "&&");
+        open.resize(static_cast<std::size_t>(entry.Level));
+        QMenu* parentMenu = entry.Level > 0 ? open.back() : nullptr;
+        if (entry.Action == MenuAction::Submenu) {
+            QMenu* sub = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
+            open.push_back(sub);
+            continue;
+        }
+        QAction* action =
+            parentMenu ? parentMenu->addAction(caption) : menuBar()->addAction(caption);
+        const MenuEntry* e = &entry;
+        switch (entry.Action) {
+            case MenuAction::Generic:
+                connect(action, &QAction::triggered, this, [this, e] {
+                    WindowTitle =
+                        QString::fromUtf8(e->Title) + QString::fromStdString(DeviceAddress);
+                    try {
+                        OpenGenericWindow(*e);
+                    } catch (const std::exception& ex) {
+                        ShowMessage(MessageKind::Error, QString::fromLocal8Bit(ex.what()), this);
+                    }
+                });
+                break;
+            case MenuAction::About:
+                connect(action, &QAction::triggered, this, [this] {
+                    const QString chassis = DeviceOID == kCorvaneBObjectId   ? "Corvane-B"
+                                            : DeviceOID == kCorvaneAObjectId ? "Corvane-A"
+                                                                             : "unknown";
+                    ShowMessage(MessageKind::Information,
+                                "Corvane device manager\nChassis: " + chassis, this);
+                });
+                break;
+            case MenuAction::Refresh:
+                connect(action, &QAction::triggered, this, &TMainForm::RefreshClick);
+                break;
+            case MenuAction::Dedicated:
+            case MenuAction::Tool:
+                // Their windows and the sibling tools are not part of this build yet.
+                action->setEnabled(false);
+                break;
+            case MenuAction::Submenu:
+                break;
         }
     }
-    QAction* refresh = menuBar()->addAction("Refresh");
-    connect(refresh, &QAction::triggered, this, &TMainForm::RefreshClick);
 }
 
 std::unique_ptr<NmSNMPRequest2Edits> TMainForm::makeBinding(const void* table, int kind,
@@ -133,19 +168,19 @@ void TMainForm::FormCreate() {
     setWindowTitle(QString::fromStdString(launchParameters.Address));
     PanelList.clear();
     try {
-        StpVersionBinding = makeBinding(dtStpVersion, vlScalar, 0, nullptr);
+        StpVersionBinding = makeBinding(dtChassisStpVersion, vlScalar, 0, nullptr);
         StpVersionBinding->BindLabel(0, ST_STPVersion);
 
-        UnitBinding = makeBinding(dtModuleTable, vlTable, 1, StatusPanel0);
+        UnitBinding = makeBinding(dtChassisModuleTable, vlTable, 1, StatusPanel0);
         UnitBinding->AttachListView(UnitListView, true);
         UnitBinding->Get();
 
-        LedBinding = makeBinding(dtLedTable, vlTable, 1, StatusPanel0);
+        LedBinding = makeBinding(dtChassisLedTable, vlTable, 1, StatusPanel0);
         LedBinding->AttachListView(PortInfoListView, true);
-        CpuCardBinding = makeBinding(dtCpuCardTable, vlTable, 1, StatusPanel0);
+        CpuCardBinding = makeBinding(dtChassisCpuCardTable, vlTable, 1, StatusPanel0);
         CpuCardBinding->AttachListView(CPUCard_ListView, true);
 
-        ObjectIDBinding = makeBinding(dtSysObjectId, vlScalar, 0, nullptr);
+        ObjectIDBinding = makeBinding(dtChassisSysObjectId, vlScalar, 0, nullptr);
         ObjectIDBinding->BindLabel(0, ST_ModuleOID);
         ObjectIDBinding->Get();
         DeviceOID = ST_ModuleOID->text().toStdString();
@@ -239,13 +274,13 @@ void TMainForm::readCpuCardTable() {
 }
 
 std::unique_ptr<PanelBinding> TMainForm::bindFanState(QLabel* target) {
-    auto binding = makeBinding(dtFanState, vlScalar, 0, StatusPanel0);
+    auto binding = makeBinding(dtChassisFanState, vlScalar, 0, StatusPanel0);
     binding->BindLabel(0, target);
     return std::make_unique<BindingReader>(std::move(binding));
 }
 
 std::unique_ptr<PanelBinding> TMainForm::bindPowerTable(QTreeWidget* target) {
-    auto binding = makeBinding(dtPowerTable, vlTable, 1, StatusPanel0);
+    auto binding = makeBinding(dtChassisPowerTable, vlTable, 1, StatusPanel0);
     binding->AttachListView(target, true);
     return std::make_unique<BindingReader>(std::move(binding));
 }

@@ -1,6 +1,7 @@
 #include "sim_process.h"
 
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -29,6 +30,8 @@ pid_t spawn(const std::vector<std::string>& argv, int outFd, int errFd) {
     args.push_back(nullptr);
     pid_t pid = fork();
     if (pid == 0) {
+        // A child never outlives a test that crashed.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         int devnull = open("/dev/null", O_RDONLY);
         dup2(devnull, STDIN_FILENO);
         if (outFd >= 0) {

@@ -1,0 +1,313 @@
+// Every generic entry of the menu against corvane-sim: the window opens, reads without an error
+// status, shows data, and closes; SNMPv2c windows switch the version only while they are open.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+
+#include "config_form.h"
+#include "ctrl_btn_panel.h"
+#include "edits_panel.h"
+#include "generic_window.h"
+#include "main_form.h"
+#include "menu_catalogue.h"
+#include "message_box.h"
+#include "nm_snmp_request2_edits.h"
+#include "sim_process.h"
+#include "snmp_panel.h"
+#include "snmp_types.h"
+
+namespace fs = std::filesystem;
+using corvane::test::SimProcess;
+
+namespace {
+
+int argc = 1;
+char arg0[] = "menu_walk_tests";
+char* argv[] = {arg0, nullptr};
+
+QApplication& app() {
+    static QApplication a(argc, argv);
+    return a;
+}
+
+void waitIdle(NmSNMPRequest2Edits* b) {
+    QElapsedTimer t;
+    t.start();
+    while (b->Busy && t.elapsed() < 10000) {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+QString statusOf(NmSNMPRequest2Edits* b) {
+    if (auto* bar = qobject_cast<QStatusBar*>(b->StatusTarget()))
+        return bar->currentMessage();
+    return {};
+}
+
+bool showsData(NmSNMPRequest2Edits* b) {
+    if (b->ListView)
+        return b->ListView->topLevelItemCount() > 0;
+    for (int i = 0; i < b->Request.VarList.Count(); ++i)
+        if (!b->Request.VarList.Item(i).Value.empty())
+            return true;
+    return false;
+}
+
+class MenuWalk : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        app();
+        work_ = fs::temp_directory_path() / ("corvane-menu-" + std::to_string(::getpid()));
+        fs::create_directories(work_);
+        log_ = work_ / "pdus.log";
+        agent_ = new SimProcess("corvane-b", {"--log-pdus", log_.string()});
+        form_ = new TMainForm({"/I127.0.0.1", "/v0"}, work_.string());
+        DefaultDevice.Port = agent_->port();
+    }
+    static void TearDownTestSuite() {
+        delete form_;
+        delete agent_;
+        fs::remove_all(work_);
+    }
+    // The entry at a menu path, e.g. {"MPLS", "Out Segment Table"}.
+    static const MenuEntry& entryAt(const std::vector<std::string>& path) {
+        const auto menu = menuCatalogue();
+        for (std::size_t i = 0; i < menu.size(); ++i)
+            if (menuPath(menu, i) == path)
+                return menu[i];
+        throw std::runtime_error("no menu entry " + path.back());
+    }
+    // Builds, shows and reads the window of an entry.
+    static std::unique_ptr<TConfigForm> openRead(const MenuEntry& entry) {
+        auto window = BuildGenericWindow(entry);
+        window->show();
+        window->RefreshCurrent();
+        waitIdle(window->Current);
+        return window;
+    }
+    static std::string lastSet() {
+        std::ifstream in(log_);
+        std::string last;
+        for (std::string l; std::getline(in, l);)
+            if (l.rfind("set ", 0) == 0)
+                last = l.substr(l.find(' ', 4) + 1);
+        return last;
+    }
+    // Runs action on the next modal dialog; closes it after 5 s at the latest.
+    static void onNextDialog(std::function<void(QDialog*)> action) {
+        auto tries = std::make_shared<int>(0);
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [action, tries, poll] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) {
+                if (++*tries < 300)
+                    QTimer::singleShot(10, *poll);
+                return;
+            }
+            QPointer<QDialog> guard(dialog);
+            QTimer::singleShot(5000, [guard] {
+                if (guard)
+                    guard->reject();
+            });
+            action(dialog);
+        };
+        QTimer::singleShot(0, *poll);
+    }
+
+    static inline fs::path work_;
+    static inline fs::path log_;
+    static inline SimProcess* agent_ = nullptr;
+    static inline TMainForm* form_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MenuWalk, EveryGenericWindowReadsAndShowsData) {
+    ASSERT_TRUE(agent_->ready());
+    SetMessageHandler([](const MessageRequest& r) {
+        ADD_FAILURE() << "message box: " << r.text.toStdString();
+        return false;
+    });
+    const auto menu = menuCatalogue();
+    int opened = 0;
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        const MenuEntry& entry = menu[i];
+        if (entry.Action != MenuAction::Generic)
+            continue;
+        std::string path;
+        for (const std::string& p : menuPath(menu, i))
+            path += p + " > ";
+        SCOPED_TRACE(path);
+        const bool v2c =
+            std::any_of(entry.Adjustments.begin(), entry.Adjustments.end(),
+                        [](const Adjustment& a) { return a.Kind == AdjustmentKind::SnmpV2c; });
+        {
+            SnmpV2cOverride version(v2c);
+            std::unique_ptr<TConfigForm> window = BuildGenericWindow(entry);
+            window->show();
+            const int pages = window->Pages ? window->Pages->count() : 1;
+            for (int page = 0; page < pages; ++page) {
+                if (window->Pages)
+                    window->Pages->setCurrentIndex(page);
+                window->RefreshCurrent();
+                NmSNMPRequest2Edits* b = window->Current;
+                ASSERT_NE(b, nullptr);
+                waitIdle(b);
+                EXPECT_EQ(b->Request.Security.Version, v2c ? 1 : 0);
+                const QString status = statusOf(b);
+                EXPECT_TRUE(status.startsWith("Get: Ok."))
+                    << "page " << page << ": " << status.toStdString();
+                EXPECT_TRUE(showsData(b)) << "page " << page << " shows nothing";
+            }
+            window->close();
+        }
+        EXPECT_EQ(DefaultSecurity.Version, 0);  // the next window reads with SNMPv1 again
+        ++opened;
+    }
+    EXPECT_EQ(opened, 193);
+    SetMessageHandler({});
+}
+
+TEST_F(MenuWalk, OamVariantNamesTheSupportedFunctions) {
+    struct Case {
+        const char* hex;
+        const char* names;
+    } cases[] = {{"F0", "Variable Request, Link Monitoring, Remote Loopback, Unidirection"},
+                 {"70", "Link Monitoring, Remote Loopback, Unidirection"},
+                 {"10", "Unidirection"},
+                 {"00", ""}};
+    for (const Case& c : cases)
+        EXPECT_EQ(OamFunctionNames(c.hex), c.names) << c.hex;
+
+    auto window = openRead(entryAt({"OAM", "Dot3 OAM", "Peer Table"}));
+    QTreeWidget* list = window->Current->ListView;
+    ASSERT_GT(list->topLevelItemCount(), 0);
+    const int column = [&] {
+        for (int c = 0; c < list->columnCount(); ++c)
+            if (window->Current->ColumnDescriptor(c) == 6)
+                return c;
+        return -1;
+    }();
+    ASSERT_GE(column, 0);
+    const QString cell = list->topLevelItem(0)->text(column);
+    static const QStringList names = {"Variable Request", "Link Monitoring", "Remote Loopback",
+                                      "Unidirection"};
+    for (const QString& part : cell.split(", ", Qt::SkipEmptyParts))
+        EXPECT_TRUE(names.contains(part)) << cell.toStdString();
+    window->close();
+}
+
+TEST_F(MenuWalk, HeightsFollowTheDisplayScale) {
+    const double saved = DisplayScale;
+    DisplayScale = 1.25;
+    auto orTable = BuildGenericWindow(entryAt({"System", "System OR Table"}));
+    EXPECT_EQ(orTable->height(), 562);
+    DisplayScale = 1.0;
+    auto plain = BuildGenericWindow(entryAt({"System", "System OR Table"}));
+    EXPECT_EQ(plain->height(), 450);
+    DisplayScale = saved;
+}
+
+TEST_F(MenuWalk, NoEditAndNoAdd) {
+    auto mpls = openRead(entryAt({"MPLS", "Out Segment Table"}));
+    auto* panel = mpls->findChild<TSNMPListViewPanel*>();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->Buttons->BT_Edit->isVisibleTo(panel));
+    ASSERT_GT(panel->List->ListView->topLevelItemCount(), 0);
+    panel->List->ListView->setCurrentItem(panel->List->ListView->topLevelItem(0));
+    bool dialogOpened = false;
+    onNextDialog([&](QDialog* d) {
+        dialogOpened = true;
+        d->reject();
+    });
+    QTreeWidget* view = panel->List->ListView;
+    emit view->itemDoubleClicked(view->topLevelItem(0), 0);  // the double-click action is gone
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 200)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(dialogOpened);
+    mpls->close();
+
+    auto vrrp = BuildGenericWindow(entryAt({"Layer 3", "VRRP ", "Operation Table"}));
+    auto* vrrpPanel = vrrp->findChild<TSNMPListViewPanel*>();
+    ASSERT_NE(vrrpPanel, nullptr);
+    EXPECT_FALSE(vrrpPanel->Buttons->BT_Add->isVisibleTo(vrrpPanel));
+    EXPECT_TRUE(vrrpPanel->Buttons->BT_Delete->isVisibleTo(vrrpPanel));
+}
+
+TEST_F(MenuWalk, RmonRowsKeepTheirStatusAndDeleteWithInvalid) {
+    const MenuEntry& entry = entryAt({"Monitoring", "RMON", "Statistics Table"});
+    ASSERT_EQ(entry.Pages.size(), 1u);
+    const int status = entry.Pages[0].DeleteIndex;
+    EXPECT_STREQ(entry.Pages[0].DeleteLiteral, "invalid");
+    auto window = openRead(entry);
+    auto* panel = window->findChild<TSNMPListViewPanel*>();
+    ASSERT_NE(panel, nullptr);
+    QTreeWidget* list = panel->List->ListView;
+    ASSERT_GT(list->topLevelItemCount(), 0);
+    list->setCurrentItem(list->topLevelItem(0));
+
+    bool statusRowShown = false;
+    // The dialog borrows the window's row editor.
+    QWidget* statusControl = panel->Editor->Rows.at(static_cast<std::size_t>(status)).ValueControl;
+    onNextDialog([&](QDialog* d) {
+        statusRowShown = statusControl->isVisible();
+        d->reject();
+    });
+    panel->ShowEditDialog();
+    EXPECT_TRUE(statusRowShown);
+
+    waitIdle(window->Current);  // the dialog reads the table again when it closes
+    ASSERT_GT(list->topLevelItemCount(), 0);
+    SetMessageHandler([](const MessageRequest&) { return true; });
+    list->setCurrentItem(list->topLevelItem(0));
+    panel->DeleteClick();
+    SetMessageHandler({});
+    const std::string set = lastSet();
+    EXPECT_NE(set.find("=2:4"), std::string::npos) << set;  // EntryStatus invalid
+    EXPECT_EQ(set.find(' '), std::string::npos) << "only the status column: " << set;
+    window->close();
+}
+
+// Renders windows of five shapes to CORVANE_SHOT_DIR when set, for looking at them.
+TEST_F(MenuWalk, Pictures) {
+    const QByteArray dir = qgetenv("CORVANE_SHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
+    const std::vector<std::pair<std::vector<std::string>, const char*>> shots = {
+        {{"System", "MIB II", "IP Information Settings"}, "scalar"},
+        {{"Management", "SNMPv3", "Engine Information"}, "scalar-wide"},
+        {{"System", "System OR Table"}, "table"},
+        {{"Layer 2 ", "VLAN", "802.1Q", "VLAN ", "Static VLAN"}, "table-rows"},
+        {{"Layer 3", "RIP2 Settings"}, "pages"},
+    };
+    for (const auto& [path, name] : shots) {
+        const MenuEntry* entry = nullptr;
+        try {
+            entry = &entryAt(path);
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << e.what();
+            continue;
+        }
+        SnmpV2cOverride version(
+            std::any_of(entry->Adjustments.begin(), entry->Adjustments.end(),
+                        [](const Adjustment& a) { return a.Kind == AdjustmentKind::SnmpV2c; }));
+        auto window = openRead(*entry);
+        QApplication::processEvents();
+        window->grab().save(QString::fromUtf8(dir) + "/window-" + name + ".png");
+        window->close();
+    }
+}
