@@ -1,9 +1,9 @@
 #include "sim_process.h"
 
 #include <fcntl.h>
-#include <sys/prctl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
