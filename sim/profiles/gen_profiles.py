@@ -416,7 +416,9 @@ def index_values(name, caption, syntax, ports, nrows):
     if syntax in (0x02, 0x42):
         if 'priority' in cap:
             return [(str(i), i) for i in range(nrows)]
-        if 'version' in cap or 'address type' in cap or cap in ('type', 'subtype'):
+        if 'version' in cap:  # IPv4 and IPv6
+            return [(str(i % 2 + 1), i % 2 + 1) for i in range(nrows)]
+        if 'address type' in cap or cap in ('type', 'subtype'):
             return [('1', 1)] * nrows
         if 'length' in cap:
             return [('24', 24)] * nrows
@@ -431,8 +433,8 @@ def index_values(name, caption, syntax, ports, nrows):
                 for i in range(nrows)]
     if syntax == 0x49:
         return [('.'.join(str(b) for b in mac(name, i)), mac(name, i)) for i in range(nrows)]
-    if syntax == 0x06:  # route policies: zeroDotZero, as routers report them
-        return [('2.0.0', '0.0')] * nrows
+    if syntax == 0x06:  # short OIDs from zeroDotZero on, as route policies usually are
+        return [(f'2.0.{i}', f'0.{i}') for i in range(nrows)]
     if syntax == 0x4d:  # IPv6 addresses as 16 sub-identifiers, without a length
         addrs = [bytes([0xfe, 0x80] + [0] * 12 + [h(name) % 200 + 1, i + 1]) for i in range(nrows)]
         return [('.'.join(str(b) for b in a), a) for a in addrs]
