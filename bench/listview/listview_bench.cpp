@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "big_table.h"
 #include "global_session.h"
 #include "nm_snmp_request2_edits.h"
 #include "sim_process.h"
@@ -40,31 +41,6 @@ const SNMPVarDescriptor kBig[] = {
     {"1.3.6.1.4.1.32473.99.1.2.4", "Gauge", synGauge32, vfRead},
     {"1.3.6.1.4.1.32473.99.1.2.5", "Status", synInteger, vfRead},
     {nullptr}};
-
-void writeTable(std::ofstream& out, int entry, int rows) {
-    for (int c = 1; c <= 5; ++c)
-        for (int r = 1; r <= rows; ++r) {
-            out << "1.3.6.1.4.1.32473.99.1." << entry << '.' << c << '.' << r << '|';
-            switch (c) {
-                case 1:
-                    out << "2|" << r;
-                    break;
-                case 2:
-                    out << "4|port-" << r;
-                    break;
-                case 3:
-                    out << "65|" << r * 7;
-                    break;
-                case 4:
-                    out << "66|" << r % 1000;
-                    break;
-                default:
-                    out << "2|1";
-                    break;
-            }
-            out << '\n';
-        }
-}
 
 long peakMb() {
     std::ifstream status("/proc/self/status");
@@ -110,8 +86,8 @@ int main(int argc, char** argv) {
     fs::create_directories(dir);
     {
         std::ofstream out(dir / "big.snmprec");
-        writeTable(out, 1, kSmallRows);
-        writeTable(out, 2, kBigRows);
+        corvane::bench::writeBigTable(out, "1.3.6.1.4.1.32473.99.1.1", kSmallRows);
+        corvane::bench::writeBigTable(out, "1.3.6.1.4.1.32473.99.1.2", kBigRows);
     }
     std::ofstream(dir / "big.rules") << "";
     InitGlobalSession(dir.string());

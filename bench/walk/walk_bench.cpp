@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "big_table.h"
 #include "global_session.h"
 #include "nm_snmp_request.h"
 #include "sim_process.h"
@@ -29,32 +30,6 @@ const SNMPVarDescriptor kColumnsTable[] = {
     {"1.3.6.1.4.1.32473.99.1.1.4", "Gauge", synGauge32, vfRead},
     {"1.3.6.1.4.1.32473.99.1.1.5", "Status", synInteger, vfRead},
     {nullptr}};
-
-void writeProfile(const fs::path& path) {
-    std::ofstream out(path);
-    for (int c = 1; c <= kColumns; ++c)
-        for (int r = 1; r <= kRows; ++r) {
-            out << kEntry << '.' << c << '.' << r << '|';
-            switch (c) {
-                case 1:
-                    out << "2|" << r;
-                    break;
-                case 2:
-                    out << "4|port-" << r;
-                    break;
-                case 3:
-                    out << "65|" << r * 7;
-                    break;
-                case 4:
-                    out << "66|" << r % 1000;
-                    break;
-                default:
-                    out << "2|1";
-                    break;
-            }
-            out << '\n';
-        }
-}
 
 std::unique_ptr<NmSNMPRequest> makeRequest(std::uint16_t port) {
     auto r = std::make_unique<NmSNMPRequest>();
@@ -138,7 +113,10 @@ int main(int argc, char** argv) {
     const fs::path dir =
         fs::temp_directory_path() / ("corvane-walk-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    writeProfile(dir / "big.snmprec");
+    {
+        std::ofstream profile(dir / "big.snmprec");
+        corvane::bench::writeBigTable(profile, kEntry, kRows);
+    }
     std::ofstream(dir / "big.rules") << "";
     InitGlobalSession(dir.string());
 

@@ -43,7 +43,4 @@ const SNMPVarDescriptor dtChassisPowerTable[] = {
     {"1.3.6.1.4.1.32473.10.120.100.1.2.2.1.1.3", "Power Type", synInteger, vfRead, &olPowerType},
     {nullptr}};
 
-const SNMPVarDescriptor dtChassisFanState[] = {
-    {"1.3.6.1.4.1.32473.10.120.100.1.2.3.1", "State", synInteger, vfRead, &olFanTrayState},
-    {nullptr}};
 // clang-format on

@@ -1,4 +1,5 @@
-// Descriptor tables of the equipment objects the main window and the chassis view read.
+// Descriptor tables of the equipment objects the main window and the chassis view read (the
+// fan state is the catalogue's dtFanTrayState).
 #pragma once
 
 #include "nm_snmp_var_list.h"
@@ -9,4 +10,3 @@ extern const SNMPVarDescriptor dtChassisLedTable[];
 extern const SNMPVarDescriptor dtChassisCpuCardTable[];
 extern const SNMPVarDescriptor dtChassisSysObjectId[];
 extern const SNMPVarDescriptor dtChassisPowerTable[];
-extern const SNMPVarDescriptor dtChassisFanState[];

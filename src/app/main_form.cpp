@@ -13,6 +13,7 @@
 #include "chassis_panel.h"
 #include "chassis_tables.h"
 #include "config_geometry.h"
+#include "descriptor_tables.h"
 #include "generic_window.h"
 #include "global_session.h"
 #include "menu_catalogue.h"
@@ -274,7 +275,7 @@ void TMainForm::readCpuCardTable() {
 }
 
 std::unique_ptr<PanelBinding> TMainForm::bindFanState(QLabel* target) {
-    auto binding = makeBinding(dtChassisFanState, vlScalar, 0, StatusPanel0);
+    auto binding = makeBinding(dtFanTrayState, vlScalar, 0, StatusPanel0);
     binding->BindLabel(0, target);
     return std::make_unique<BindingReader>(std::move(binding));
 }

@@ -16,7 +16,7 @@ ChassisGeometry corvaneA() {
     ChassisGeometry g;
     g.size = QSize(801, 490);
     for (int top : {134, 211, 289, 366})
-        g.slotRects.emplace_back(33, top, 682, top == 289 ? 76 : 76);
+        g.slotRects.emplace_back(33, top, 682, 76);
     g.slotRects[3].setHeight(75);
     for (int left : {74, 248, 420, 594})
         g.bays.emplace_back(left, 45, 134, 64);
@@ -63,13 +63,12 @@ TChassisPanel::TChassisPanel(ChassisHost* host, QWidget* owner, const ChassisGeo
     }
     for (std::size_t n = 0; n < geometry.bays.size(); ++n) {
         const QRect bay = geometry.bays[n];
-        auto picture = [this, bay, n](const QString& name, bool dc, bool working) {
+        auto picture = [this, bay](const QString& name, bool dc, bool working) {
             auto* w = new PictureWidget(name, this, [dc, working](QPainter& p, const QRect& r) {
                 artwork::paintSupply(p, QRectF(r), dc, working);
             });
             w->setGeometry(bay);
             w->hide();
-            (void)n;
         };
         picture(QString("Image_PW%1ok").arg(n), false, true);
         picture(QString("Image_PW%1failed").arg(n), false, false);

@@ -33,18 +33,10 @@ namespace {
     raiseNmSnmpError(-513);
 }
 
-class Arithmetic {
-  public:
-    explicit Arithmetic(const std::string& t) : text_(t) {}
-    double run() {
-        const double v = sum();
-        skip();
-        if (pos_ != text_.size())
-            badSyntax();
-        return v;
-    }
-
-  private:
+// Blanks and single-character tokens, shared by both parsers.
+class Scanner {
+  protected:
+    explicit Scanner(const std::string& t) : text_(t) {}
     void skip() {
         while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_])))
             ++pos_;
@@ -57,6 +49,26 @@ class Arithmetic {
         }
         return false;
     }
+    bool atEnd() {
+        skip();
+        return pos_ == text_.size();
+    }
+
+    const std::string& text_;
+    std::size_t pos_ = 0;
+};
+
+class Arithmetic : Scanner {
+  public:
+    explicit Arithmetic(const std::string& t) : Scanner(t) {}
+    double run() {
+        const double v = sum();
+        if (!atEnd())
+            badSyntax();
+        return v;
+    }
+
+  private:
     double sum() {
         double v = product();
         for (;;) {
@@ -107,9 +119,6 @@ class Arithmetic {
         pos_ += static_cast<std::size_t>(end - start);
         return v;
     }
-
-    const std::string& text_;
-    std::size_t pos_ = 0;
 };
 
 std::string trim(const std::string& s) {
@@ -140,30 +149,17 @@ bool asNumber(const std::string& s, double& v) {
     return end && *end == '\0';
 }
 
-class Boolean {
+class Boolean : Scanner {
   public:
-    explicit Boolean(const std::string& t) : text_(t) {}
+    explicit Boolean(const std::string& t) : Scanner(t) {}
     bool run() {
         const bool v = anyOf();
-        skip();
-        if (pos_ != text_.size())
+        if (!atEnd())
             raiseCommonError(-1);
         return v;
     }
 
   private:
-    void skip() {
-        while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_])))
-            ++pos_;
-    }
-    bool eat(char c) {
-        skip();
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
     bool anyOf() {
         bool v = allOf();
         while (eat('|'))
@@ -242,9 +238,6 @@ class Boolean {
             return false;
         raiseCommonError(-1);
     }
-
-    const std::string& text_;
-    std::size_t pos_ = 0;
 };
 
 }  // namespace

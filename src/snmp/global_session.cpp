@@ -36,10 +36,7 @@ void InitGlobalSession(const std::string& folder) {
         raiseNmSnmpError(-508);
     GlobalSession->initLocalEngine(kLocalEngineId, boots);
 
-    DefaultDevice = NmSNMPDevice{"127.0.0.1", 161};
-    DefaultScope = NmSNMPScope{};
-    DefaultSecurity = NmSNMPSecurity{0, "meadow", "thistle", 1, 1, "", "", "", 1, 1};
-    DefaultTimeout = 100;
+    ResetDefaultTarget();
 
     if (!EventProcessor)
         EventProcessor = new _SnmpEventProcessor;

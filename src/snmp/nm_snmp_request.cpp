@@ -37,6 +37,16 @@ bool isIntegerSyntax(std::uint32_t s) {
             return false;
     }
 }
+// A failed exchange leaves the bindings that were sent, with null values.
+std::vector<VarBind> answerOf(const SnmpResponse& response, int status, const SnmpPdu& sent) {
+    if (!response.vbs.empty() || status == 0)
+        return response.vbs;
+    std::vector<VarBind> answer;
+    for (const VarBind& vb : sent.vbs)
+        answer.push_back({vb.oid, SnmpValue::null()});
+    return answer;
+}
+
 bool isDateSyntax(std::uint32_t s) {
     return s == synDateAndTime || s == synDateTimeValue;
 }
@@ -179,28 +189,17 @@ bool NmSNMPRequest::IsColumnEnd(const std::string& base, const std::string& curs
 bool NmSNMPRequest::absorb(const std::vector<VarBind>& answer, bool syncTableNoSuchName) {
     int n = 0, e = 0;
     std::string rowSuffix;
-    // An ended column restarts from the row decoded out of the previous answer. Its index is
-    // taken before this answer changes any value: an index column that ends itself would
-    // otherwise code "(NOTDONE)" and send the walk back to the table's start.
-    std::vector<std::string> previousIndex;
-    for (int i = 0; i < VarList.IndexCount && i < VarList.Count(); ++i)
-        previousIndex.push_back(VarList.Item(i).Value);
-    auto previousRow = [&] {
-        std::vector<std::string> current(previousIndex.size());
-        for (std::size_t k = 0; k < previousIndex.size(); ++k) {
-            current[k] = VarList.Item(static_cast<int>(k)).Value;
-            VarList.Item(static_cast<int>(k)).Value = previousIndex[k];
-        }
-        std::string text;
+    // An ended column restarts from the row decoded out of the previous answer, coded before
+    // this answer changes any value: an index column that ends itself would otherwise code
+    // "(NOTDONE)" and send the walk back to the table's start.
+    std::string previousRow;
+    if (VarList.IsTableKind()) {
         try {
-            text = RowIndexText();
+            previousRow = RowIndexText();
         } catch (const NmSNMPException&) {
-            text.clear();  // no row read yet: the column simply restarts
+            previousRow.clear();  // no row read yet: the column simply restarts
         }
-        for (std::size_t k = 0; k < current.size(); ++k)
-            VarList.Item(static_cast<int>(k)).Value = current[k];
-        return text;
-    };
+    }
     for (int i = 0; i < VarList.Count(); ++i) {
         if (!VarList.IsReadable(i))
             continue;
@@ -220,9 +219,8 @@ bool NmSNMPRequest::absorb(const std::vector<VarBind>& answer, bool syncTableNoS
         }
         const bool ended = IsColumnEnd(base, item.Cursor, returned);
         if (ended) {
-            const std::string row = previousRow();
             item.Value = kNotDone;
-            item.Cursor = row.empty() ? base : base + "." + row;
+            item.Cursor = previousRow.empty() ? base : base + "." + previousRow;
             ++e;
         } else {
             ReceivedToText(i, vb);
@@ -279,13 +277,7 @@ bool NmSNMPRequest::Get(bool& ok, bool first) {
         if (!tableNoSuchName)
             report(code, text);
     }
-    // A failed exchange leaves the bindings that were sent, with null values.
-    std::vector<VarBind> answer = response.vbs;
-    if (answer.empty() && status != 0) {
-        for (const VarBind& sent : pdu.vbs)
-            answer.push_back({sent.oid, SnmpValue::null()});
-    }
-    return absorb(answer, tableNoSuchName);
+    return absorb(answerOf(response, status, pdu), tableNoSuchName);
 }
 
 void NmSNMPRequest::GetAsync(bool& ok, Handler handler, void* owner, bool first) {
@@ -303,18 +295,22 @@ void NmSNMPRequest::GetAsync(bool& ok, Handler handler, void* owner, bool first)
         ok = false;
         return;
     }
-    ReplyContext context{true, std::move(handler)};
+    ok = sendAsync(type, t, pdu, ReplyContext{true, std::move(handler)});
+}
+
+bool NmSNMPRequest::sendAsync(PduType type, const SnmpTarget& target, const SnmpPdu& pdu,
+                              ReplyContext context) {
     const int status = GlobalSession->asyncRequest(
-        type, t, pdu, [this, context](const SnmpResponse& r) { complete(context, r); }, this);
+        type, target, pdu, [this, context](const SnmpResponse& r) { complete(context, r); }, this);
     if (status != 0) {
         int code = 0;
         std::string text;
         TranslateStatus(status, code, text);
-        ok = false;
         report(code, text);
-        return;
+        return false;
     }
     ++PendingReplies;
+    return true;
 }
 
 void NmSNMPRequest::complete(const ReplyContext& context, const SnmpResponse& response) {
@@ -380,20 +376,10 @@ bool NmSNMPRequest::Set(bool& ok, NmSNMPError& error, bool readBack, const std::
         ok = false;
         return false;
     }
-    const NmSNMPVarList saved = VarList;
-    SnmpPdu pdu;
     SnmpTarget t;
-    try {
-        applySelection(selection, values);
-        t = target();
-        pdu = buildPdu(BuildMode::Write);
-    } catch (...) {
-        VarList = saved;  // an error must not leave items excluded or with foreign values
-        throw;
-    }
+    const SnmpPdu pdu = prepareWrite(selection, values, t);
     SnmpResponse response;
     const int status = GlobalSession->syncRequest(PduType::Set, t, pdu, response);
-    VarList = saved;
     int code = 0;
     std::string text;
     TranslateStatus(status, code, text);
@@ -404,14 +390,7 @@ bool NmSNMPRequest::Set(bool& ok, NmSNMPError& error, bool readBack, const std::
         error.Sequence = ErrorSequence;
         error.Text = text;
     }
-    if (readBack) {
-        std::vector<VarBind> answer = response.vbs;
-        if (answer.empty() && status != 0)
-            for (const VarBind& sent : pdu.vbs)
-                answer.push_back({sent.oid, SnmpValue::null()});
-        return absorb(answer, false);
-    }
-    return false;
+    return readBack && absorb(answerOf(response, status, pdu), false);
 }
 
 void NmSNMPRequest::SetAsync(bool& ok, Handler handler, void* owner, bool readBack,
@@ -422,31 +401,26 @@ void NmSNMPRequest::SetAsync(bool& ok, Handler handler, void* owner, bool readBa
         ok = false;
         return;
     }
-    const NmSNMPVarList saved = VarList;
-    SnmpPdu pdu;
     SnmpTarget t;
+    const SnmpPdu pdu = prepareWrite(selection, values, t);
+    ok = sendAsync(PduType::Set, t, pdu, ReplyContext{readBack, std::move(handler)});
+}
+
+SnmpPdu NmSNMPRequest::prepareWrite(const std::string& selection,
+                                    const std::vector<std::string>* values, SnmpTarget& t) {
+    // The selection and its values last for this PDU only; an error must not leave items
+    // excluded or with foreign values either.
+    const NmSNMPVarList saved = VarList;
     try {
         applySelection(selection, values);
         t = target();
-        pdu = buildPdu(BuildMode::Write);
+        SnmpPdu pdu = buildPdu(BuildMode::Write);
+        VarList = saved;
+        return pdu;
     } catch (...) {
         VarList = saved;
         throw;
     }
-    VarList = saved;
-    ReplyContext context{readBack, std::move(handler)};
-    const int status = GlobalSession->asyncRequest(
-        PduType::Set, t, pdu, [this, context](const SnmpResponse& r) { complete(context, r); },
-        this);
-    if (status != 0) {
-        int code = 0;
-        std::string text;
-        TranslateStatus(status, code, text);
-        ok = false;
-        report(code, text);
-        return;
-    }
-    ++PendingReplies;
 }
 
 std::string NmSNMPRequest::DecodeIndex(int position, const std::string& suffix) {

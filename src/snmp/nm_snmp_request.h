@@ -72,6 +72,12 @@ class NmSNMPRequest {
     bool absorb(const std::vector<VarBind>& answer, bool syncTableNoSuchName);
     void report(int code, const std::string& text);
     void complete(const ReplyContext& context, const SnmpResponse& response);
+    // Hands an asynchronous request over; false (and a report) when it could not be sent.
+    bool sendAsync(PduType type, const SnmpTarget& target, const SnmpPdu& pdu,
+                   ReplyContext context);
+    // The write PDU for a selection; the list is as it was afterwards.
+    SnmpPdu prepareWrite(const std::string& selection, const std::vector<std::string>* values,
+                         SnmpTarget& target);
     // Marks the selection and puts the values in; the caller restores the list.
     void applySelection(const std::string& selection, const std::vector<std::string>* values);
     SnmpTarget target() const;

@@ -1,7 +1,20 @@
 // The process-wide default agent target.
 #include "snmp_types.h"
 
-NmSNMPDevice DefaultDevice{"127.0.0.1", 161};
+namespace {
+const NmSNMPDevice kStartDevice{"127.0.0.1", 161};
+const NmSNMPSecurity kStartSecurity{0, "meadow", "thistle", 1, 1, "", "", "", 1, 1};
+constexpr std::int32_t kStartTimeout = 100;
+}  // namespace
+
+NmSNMPDevice DefaultDevice = kStartDevice;
 NmSNMPScope DefaultScope;
-NmSNMPSecurity DefaultSecurity{0, "meadow", "thistle", 1, 1, "", "", "", 1, 1};
-std::int32_t DefaultTimeout = 100;
+NmSNMPSecurity DefaultSecurity = kStartSecurity;
+std::int32_t DefaultTimeout = kStartTimeout;
+
+void ResetDefaultTarget() {
+    DefaultDevice = kStartDevice;
+    DefaultScope = NmSNMPScope{};
+    DefaultSecurity = kStartSecurity;
+    DefaultTimeout = kStartTimeout;
+}

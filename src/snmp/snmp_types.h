@@ -41,3 +41,6 @@ extern NmSNMPDevice DefaultDevice;
 extern NmSNMPScope DefaultScope;
 extern NmSNMPSecurity DefaultSecurity;
 extern std::int32_t DefaultTimeout;  // hundredths of a second
+
+// Puts the four defaults back to their start-up values.
+void ResetDefaultTarget();

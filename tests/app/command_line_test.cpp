@@ -15,9 +15,7 @@ struct Parsed {
 
 // Parses from the start-up defaults, as the main window does.
 Parsed parse(const std::vector<std::string>& args) {
-    DefaultDevice = NmSNMPDevice{"127.0.0.1", 161};
-    DefaultScope = NmSNMPScope{};
-    DefaultSecurity = NmSNMPSecurity{0, "meadow", "thistle", 1, 1, "", "", "", 1, 1};
+    ResetDefaultTarget();
     Parsed p;
     ParseCommandLine(args, p.kept);
     p.device = DefaultDevice;

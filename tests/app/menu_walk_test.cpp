@@ -17,11 +17,14 @@
 #include "config_form.h"
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
+#include "event_wait.h"
 #include "generic_window.h"
 #include "main_form.h"
 #include "menu_catalogue.h"
 #include "message_box.h"
+#include "modal_dialog.h"
 #include "nm_snmp_request2_edits.h"
+#include "pdu_log.h"
 #include "sim_process.h"
 #include "snmp_panel.h"
 #include "snmp_types.h"
@@ -41,13 +44,7 @@ QApplication& app() {
 }
 
 void waitIdle(NmSNMPRequest2Edits* b) {
-    QElapsedTimer t;
-    t.start();
-    while (b->Busy && t.elapsed() < 10000) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    corvane::test::runEventsUntil([b] { return !b->Busy; }, 10000);
 }
 
 QString statusOf(NmSNMPRequest2Edits* b) {
@@ -97,33 +94,13 @@ class MenuWalk : public ::testing::Test {
         waitIdle(window->Current);
         return window;
     }
+    // The variable bindings of the last set the agent received.
     static std::string lastSet() {
-        std::ifstream in(log_);
         std::string last;
-        for (std::string l; std::getline(in, l);)
-            if (l.rfind("set ", 0) == 0)
-                last = l.substr(l.find(' ', 4) + 1);
+        for (const std::string& line : corvane::test::readPduLog(log_.string()))
+            if (line.rfind("set ", 0) == 0)
+                last = line.substr(4);
         return last;
-    }
-    // Runs action on the next modal dialog; closes it after 5 s at the latest.
-    static void onNextDialog(std::function<void(QDialog*)> action) {
-        auto tries = std::make_shared<int>(0);
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [action, tries, poll] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) {
-                if (++*tries < 300)
-                    QTimer::singleShot(10, *poll);
-                return;
-            }
-            QPointer<QDialog> guard(dialog);
-            QTimer::singleShot(5000, [guard] {
-                if (guard)
-                    guard->reject();
-            });
-            action(dialog);
-        };
-        QTimer::singleShot(0, *poll);
     }
 
     static inline fs::path work_;
@@ -170,8 +147,9 @@ TEST_F(MenuWalk, EveryGenericWindowReadsAndShowsData) {
                 EXPECT_TRUE(status.startsWith("Get: Ok."))
                     << "page " << page << ": " << status.toStdString();
                 EXPECT_TRUE(showsData(b)) << "page " << page << " shows nothing";
-                if (b->ListView)  // the demo profile gives every table two rows or more
+                if (b->ListView) {  // the demo profile gives every table two rows or more
                     EXPECT_GE(b->ListView->topLevelItemCount(), 2) << "page " << page;
+                }
             }
             window->close();
         }
@@ -230,7 +208,7 @@ TEST_F(MenuWalk, NoEditAndNoAdd) {
     ASSERT_GT(panel->List->ListView->topLevelItemCount(), 0);
     panel->List->ListView->setCurrentItem(panel->List->ListView->topLevelItem(0));
     bool dialogOpened = false;
-    onNextDialog([&](QDialog* d) {
+    corvane::test::onNextDialog([&](QDialog* d) {
         dialogOpened = true;
         d->reject();
     });
@@ -265,7 +243,7 @@ TEST_F(MenuWalk, RmonRowsKeepTheirStatusAndDeleteWithInvalid) {
     bool statusRowShown = false;
     // The dialog borrows the window's row editor.
     QWidget* statusControl = panel->Editor->Rows.at(static_cast<std::size_t>(status)).ValueControl;
-    onNextDialog([&](QDialog* d) {
+    corvane::test::onNextDialog([&](QDialog* d) {
         statusRowShown = statusControl->isVisible();
         d->reject();
     });

@@ -16,8 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "event_wait.h"
 #include "message_box.h"
 #include "nm_snmp_request2_edits.h"
+#include "pdu_log.h"
 #include "sim_process.h"
 #include "snmpd_fixture.h"
 
@@ -107,18 +109,7 @@ class BindingTest : public ::testing::Test {
     }
 
     // The PDUs the agent received, one line each: "TYPE OID[=TAG:VALUE] ...".
-    std::vector<std::string> pdus() const {
-        std::ifstream in(log_);
-        std::vector<std::string> lines;
-        for (std::string l; std::getline(in, l);) {
-            std::istringstream w(l);
-            std::string type, id, rest;
-            w >> type >> id;
-            std::getline(w, rest);
-            lines.push_back(type + rest);
-        }
-        return lines;
-    }
+    std::vector<std::string> pdus() const { return corvane::test::readPduLog(log_.string()); }
     std::vector<std::string> pdusSince(std::size_t from) const {
         const auto all = pdus();
         return from < all.size() ? std::vector<std::string>(all.begin() + from, all.end())
@@ -126,13 +117,7 @@ class BindingTest : public ::testing::Test {
     }
 
     static void runEventsUntil(const std::function<bool()>& done, int ms = 5000) {
-        QElapsedTimer t;
-        t.start();
-        while (!done() && t.elapsed() < ms) {
-            QEventLoop loop;
-            QTimer::singleShot(5, &loop, &QEventLoop::quit);
-            loop.exec();
-        }
+        corvane::test::runEventsUntil(done, ms);
     }
     static void waitIdle(NmSNMPRequest2Edits& b) {
         runEventsUntil([&] { return !b.Busy; });

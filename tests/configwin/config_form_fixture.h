@@ -22,8 +22,11 @@
 #include <vector>
 
 #include "config_form.h"
+#include "event_wait.h"
+#include "modal_dialog.h"
 #include "message_box.h"
 #include "nm_snmp_request2_edits.h"
+#include "pdu_log.h"
 #include "sim_process.h"
 #include "snmpd_fixture.h"
 
@@ -121,18 +124,7 @@ class ConfigFormTest : public ::testing::Test {
     }
 
     // The PDUs the agent received, one line each: "TYPE OID[=TAG:VALUE] ...".
-    std::vector<std::string> pdus() const {
-        std::ifstream in(log_);
-        std::vector<std::string> lines;
-        for (std::string l; std::getline(in, l);) {
-            std::istringstream w(l);
-            std::string type, id, rest;
-            w >> type >> id;
-            std::getline(w, rest);
-            lines.push_back(type + rest);
-        }
-        return lines;
-    }
+    std::vector<std::string> pdus() const { return corvane::test::readPduLog(log_.string()); }
     std::vector<std::string> setsSince(std::size_t from) const {
         std::vector<std::string> out;
         const auto all = pdus();
@@ -143,13 +135,7 @@ class ConfigFormTest : public ::testing::Test {
     }
 
     static void runEventsUntil(const std::function<bool()>& done, int ms = 5000) {
-        QElapsedTimer t;
-        t.start();
-        while (!done() && t.elapsed() < ms) {
-            QEventLoop loop;
-            QTimer::singleShot(5, &loop, &QEventLoop::quit);
-            loop.exec();
-        }
+        corvane::test::runEventsUntil(done, ms);
     }
     static void runEventsFor(int ms) {
         runEventsUntil([] { return false; }, ms);
@@ -168,23 +154,7 @@ class ConfigFormTest : public ::testing::Test {
     // Runs action on the next modal dialog as soon as it is open; the dialog is closed
     // after 5 s at the latest so that no test can hang in it.
     static void onNextDialog(std::function<void(QDialog*)> action) {
-        auto tries = std::make_shared<int>(0);
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [action, tries, poll] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) {
-                if (++*tries < 300)
-                    QTimer::singleShot(10, *poll);
-                return;
-            }
-            QPointer<QDialog> guard(dialog);
-            QTimer::singleShot(5000, [guard] {
-                if (guard)
-                    guard->reject();
-            });
-            action(dialog);
-        };
-        QTimer::singleShot(0, *poll);
+        corvane::test::onNextDialog(std::move(action));
     }
 
     // Object names of the shown controls of a button column, top to bottom.

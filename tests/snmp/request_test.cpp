@@ -10,9 +10,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "event_wait.h"
 #include "global_session.h"
 #include "messages.h"
 #include "nm_snmp_request.h"
+#include "pdu_log.h"
 #include "sim_process.h"
 #include "snmpd_fixture.h"
 
@@ -113,27 +115,7 @@ class RequestTest : public ::testing::Test {
         return r;
     }
     // The PDUs the agent received, one line each: "TYPE REQID OID[=TAG:VALUE] ...".
-    std::vector<std::string> pdus() const {
-        std::ifstream in(log_);
-        std::vector<std::string> lines;
-        for (std::string l; std::getline(in, l);) {
-            std::istringstream w(l);
-            std::string type, id, rest;
-            w >> type >> id;
-            std::getline(w, rest);
-            lines.push_back(type + rest);
-        }
-        return lines;
-    }
-    static void runEventsUntil(const std::function<bool()>& done, int ms = 5000) {
-        QElapsedTimer t;
-        t.start();
-        while (!done() && t.elapsed() < ms) {
-            QEventLoop loop;
-            QTimer::singleShot(5, &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-    }
+    std::vector<std::string> pdus() const { return corvane::test::readPduLog(log_.string()); }
 
     static inline fs::path dir_;
     static inline int agents_ = 0;
@@ -239,7 +221,7 @@ TEST_F(RequestTest, SnmpV1EndOfViewEndsTheWalk) {
     };
     async->GetAsync(ok, handler, this, true);
     ASSERT_TRUE(ok);
-    runEventsUntil([&] { return finished; });
+    corvane::test::runEventsUntil([&] { return finished; });
     EXPECT_TRUE(finished);
     EXPECT_EQ(asyncRows, 3);
     EXPECT_EQ(last.Code, 0);
