@@ -23,8 +23,8 @@
 
 #include "config_form.h"
 #include "event_wait.h"
-#include "modal_dialog.h"
 #include "message_box.h"
+#include "modal_dialog.h"
 #include "nm_snmp_request2_edits.h"
 #include "pdu_log.h"
 #include "sim_process.h"
