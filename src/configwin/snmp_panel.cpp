@@ -24,6 +24,7 @@
 #include <stdexcept>
 
 #include "config_geometry.h"
+#include "copy_export.h"
 #include "message_box.h"
 #include "nm_snmp_request2_edits.h"
 
@@ -184,6 +185,7 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, NmSNMPRequest2Edits* binding
             [this] { Editor->ClearChecksClick(); });
     Editor->ArrangeCtrlBtn(Buttons);
     SetContent(Editor);
+    new EditorCopy(Editor);
 }
 
 void TSNMPEditorPanel::SetVarFormat(int position, const std::string& format) {
@@ -220,6 +222,7 @@ TListViewPanel::TListViewPanel(QWidget* parent, NmSNMPRequest2Edits* binding) : 
     ListView = new QTreeWidget(this);
     ListView->setObjectName(QStringLiteral("ListView"));
     binding->AttachListView(ListView, false);
+    new ListViewTools(ListView);
     int characters = 0;
     for (int c = 0; c < ListView->columnCount(); ++c)
         characters += static_cast<int>(ListView->headerItem()->text(c).size());
