@@ -106,6 +106,10 @@ bool parseArgs(int argc, char** argv, Options& o) {
             usage(stdout);
             std::exit(0);
         }
+        if (a == "--version") {
+            std::printf("corvane-sim %s\n", CORVANE_VERSION);
+            std::exit(0);
+        }
         if (i + 1 >= argc) {
             std::fprintf(stderr, "corvane-sim: %s needs a value\n", a.c_str());
             return false;

@@ -113,5 +113,17 @@ std::string CommandLineHelp() {
            "                 6 SHA-384, 7 SHA-512\n"
            "  /p<protocol>   privacy: 1 none, 2 DES, 4 AES-128, 20 AES-192, 21 AES-256\n"
            "\n"
-           "  --help         print this text and exit\n";
+           "  --help         print this text and exit\n"
+           "  --version      print the version and exit\n"
+           "\n"
+           "corvane --demo [a|b] [switch ...]\n"
+           "  starts the simulated switch corvane-sim (4-slot a or 8-slot b, default b) on\n"
+           "  127.0.0.1 and manages it\n"
+           "corvane --export \"MENU / PATH\" [--page TITLE] [switch ...]\n"
+           "  reads the window of a menu entry (its captions joined by \" / \", as\n"
+           "  corvane-catalogue --json lists them) without showing it and prints it as CSV:\n"
+           "  a table as captions and rows, a scalar group as caption,value lines, the first\n"
+           "  page of a window with pages unless --page names another\n"
+           "corvane [--demo [a|b]] --screenshot FILE [switch ...]\n"
+           "  saves a PNG picture of the main window once the chassis panel is drawn, and exits\n";
 }

@@ -4,10 +4,11 @@
 #include <sys/prctl.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <csignal>
+
+#include "install_paths.h"
 
 #ifndef CORVANE_SOURCE_PROFILES
 #define CORVANE_SOURCE_PROFILES ""
@@ -24,10 +25,9 @@ QString DemoAgent::simulatorPath() {
 
 QString DemoAgent::profilePath(const QString& chassis) {
     const QString file = "corvane-" + chassis + ".snmprec";
-    const QString installed =
-        QCoreApplication::applicationDirPath() + "/../share/corvane/profiles/" + file;
+    const QString installed = InstalledDataDir() + "/profiles/" + file;
     if (QFileInfo::exists(installed))
-        return QDir::cleanPath(installed);
+        return installed;
     return QStringLiteral(CORVANE_SOURCE_PROFILES) + "/" + file;
 }
 

@@ -16,6 +16,7 @@
 #include "descriptor_tables.h"
 #include "generic_window.h"
 #include "global_session.h"
+#include "install_paths.h"
 #include "menu_catalogue.h"
 #include "message_box.h"
 #include "messages.h"
@@ -55,6 +56,14 @@ QLabel* hiddenText(QWidget* parent, const char* name) {
 
 }  // namespace
 
+void StartSession(const std::vector<std::string>& args, const std::string& workFolder,
+                  LaunchParameters& kept) {
+    InitGlobalSession(workFolder);
+    DefaultSecurity.Version = 0;
+    LoadMessageFiles(MessageFolder(workFolder));
+    ParseCommandLine(args, kept);
+}
+
 TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& workFolder,
                      QWidget* parent)
     : QMainWindow(parent) {
@@ -91,10 +100,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& wo
 
     resize(800, 675 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
-    InitGlobalSession(workFolder);
-    DefaultSecurity.Version = 0;
-    LoadMessageFiles(workFolder);
-    ParseCommandLine(args, launchParameters);
+    StartSession(args, workFolder, launchParameters);
 }
 
 TMainForm::~TMainForm() {

@@ -26,6 +26,11 @@ extern std::string DeviceOID;
 inline constexpr const char* kCorvaneAObjectId = "1.3.6.1.4.1.32473.10.120.1";
 inline constexpr const char* kCorvaneBObjectId = "1.3.6.1.4.1.32473.10.120.2";
 
+// The start-up steps after the main window's controls: session and boots counter, message
+// files, command line. Errors escape to the caller. The command-line export runs them too.
+void StartSession(const std::vector<std::string>& args, const std::string& workFolder,
+                  LaunchParameters& kept);
+
 class TMainForm : public QMainWindow, public ChassisHost {
     Q_OBJECT
   public:
