@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests and the demo need, skipping those present.
+# Installs the Debian packages that the build, the tests, the demo and the Debian package (cpack
+# -G DEB: dpkg-shlibdeps and file) need, skipping those present.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     libsnmp-dev snmpd snmp
     googletest libgtest-dev libgmock-dev
     xvfb xauth
+    dpkg-dev file
 )
 
 missing=()

@@ -140,10 +140,10 @@ std::string SimProcess::profilePath(const std::string& name) {
 }
 
 SimProcess::SimProcess(const std::string& profile, const std::vector<std::string>& extraArgs,
-                       std::chrono::milliseconds readyTimeout) {
+                       std::chrono::milliseconds readyTimeout, const std::string& binary) {
     auto started = Clock::now();
-    std::vector<std::string> argv{binaryPath(), "--profile", profilePath(profile), "--listen",
-                                  "udp:127.0.0.1:0"};
+    std::vector<std::string> argv{binary.empty() ? binaryPath() : binary, "--profile",
+                                  profilePath(profile), "--listen", "udp:127.0.0.1:0"};
     argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
     int out[2];
     if (pipe(out) != 0) {

@@ -23,10 +23,12 @@ CommandResult runCommand(const std::vector<std::string>& argv,
 
 class SimProcess {
   public:
-    // profile: a name under the profile folder ("corvane-b") or a path to a .snmprec file.
+    // profile: a name under the profile folder ("corvane-b") or a path to a .snmprec file;
+    // binary: another corvane-sim than the one built here (an installed one).
     explicit SimProcess(const std::string& profile = "corvane-b",
                         const std::vector<std::string>& extraArgs = {},
-                        std::chrono::milliseconds readyTimeout = std::chrono::seconds(10));
+                        std::chrono::milliseconds readyTimeout = std::chrono::seconds(10),
+                        const std::string& binary = {});
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
