@@ -8,10 +8,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -61,6 +63,7 @@ struct Options {
     long keepBytes = 0;  // truncate; 0: half the datagram
     long from = 1;       // first candidate request the fault hits
     long times = 0;      // how many it hits; 0: all from then on
+    long delayMs = 0;    // every answer this late
     std::string log;
 };
 
@@ -72,7 +75,8 @@ void onSignal(int) {
 
 const char* const kUsage =
     "usage: hostile-agent --profile FILE --mode MODE [--port N] [--community RO/RW]\n"
-    "                     [--oid OID] [--from N] [--times N] [--log FILE] [mode options]\n"
+    "                     [--oid OID] [--from N] [--times N] [--delay MS] [--log FILE]\n"
+    "                     [mode options]\n"
     "Answers SNMPv1/v2c get, get-next and get-bulk on 127.0.0.1 from a .snmprec profile,\n"
     "with one fault. Sets are answered notWritable (SNMPv1: noSuchName).\n"
     "\n"
@@ -97,6 +101,8 @@ const char* const kUsage =
     "all). So --mode silence --from 11 answers ten requests and then falls silent, and\n"
     "--times 3 makes it a pause of three requests.\n"
     "\n"
+    "--delay MS sends every answer MS milliseconds late (0 to 60000), as a real network\n"
+    "would, without holding up other requests.\n"
     "--log FILE appends one line per request with a valid community, flushed at once:\n"
     "  N TYPE REQUEST-ID OID... [fault]\n"
     "The ready line is: hostile-agent ready on udp:127.0.0.1:PORT mode MODE (N objects)\n";
@@ -178,6 +184,8 @@ bool parseArgs(int argc, char** argv, Options& o) {
             ok = number(a, v, 1, 1000000000, o.from);
         } else if (a == "--times") {
             ok = number(a, v, 0, 1000000000, o.times);
+        } else if (a == "--delay") {
+            ok = number(a, v, 0, 60000, o.delayMs);
         } else if (a == "--log") {
             o.log = v;
         } else {
@@ -530,10 +538,30 @@ int run(int argc, char** argv) {
     std::printf("hostile-agent ready on udp:127.0.0.1:%u mode %s (%zu objects)\n",
                 ntohs(addr.sin_port), modeName.c_str(), objects);
     std::fflush(stdout);
+    // Answers wait here for their time when --delay is given; others are not held up.
+    struct Pending {
+        std::chrono::steady_clock::time_point due;
+        std::string datagram;
+        sockaddr_in to;
+    };
+    std::deque<Pending> pending;
     std::vector<char> buf(65536);
     while (!g_stop) {
+        auto now = std::chrono::steady_clock::now();
+        while (!pending.empty() && pending.front().due <= now) {
+            const Pending& p = pending.front();
+            sendto(sock, p.datagram.data(), p.datagram.size(), 0,
+                   reinterpret_cast<const sockaddr*>(&p.to), sizeof p.to);
+            pending.pop_front();
+        }
+        int wait = 200;
+        if (!pending.empty()) {
+            auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(pending.front().due - now);
+            wait = static_cast<int>(std::clamp<long>(left.count() + 1, 1, 200));
+        }
         pollfd pfd{sock, POLLIN, 0};
-        if (poll(&pfd, 1, 200) <= 0) {
+        if (poll(&pfd, 1, wait) <= 0) {
             continue;
         }
         sockaddr_in from{};
@@ -548,8 +576,8 @@ int run(int argc, char** argv) {
             continue;  // not an SNMPv1/v2c message: dropped, as agents do
         }
         if (auto reply = agent.answer(*req)) {
-            sendto(sock, reply->data(), reply->size(), 0, reinterpret_cast<sockaddr*>(&from),
-                   fromLen);
+            auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(o.delayMs);
+            pending.push_back({due, std::move(*reply), from});
         }
     }
     close(sock);

@@ -241,6 +241,17 @@ TEST(HostileAgent, SilenceAfterSomeRequestsAndAPause) {
     EXPECT_EQ(agent.faultCount(), 2u);
 }
 
+TEST(HostileAgent, DelayMakesEveryAnswerLate) {
+    HostileAgentProcess agent("normal", {"--delay", "1200"});
+    ASSERT_TRUE(agent.ready()) << agent.errorOutput();
+    auto late = runCommand(
+        {"snmpget", "-r", "0", "-t", "1", "-v2c", "-c", "meadow", agent.address(), kSysUpTime});
+    EXPECT_NE(late.err.find("Timeout"), std::string::npos) << late.out << late.err;
+    auto patient = runCommand(
+        {"snmpget", "-r", "0", "-t", "3", "-v2c", "-c", "meadow", agent.address(), kSysUpTime});
+    EXPECT_EQ(patient.exitCode, 0) << patient.err;
+}
+
 // Sends one datagram to the agent and returns what comes back within ms (empty: nothing).
 std::string roundTrip(const HostileAgentProcess& agent, const std::string& datagram, int ms = 500) {
     int sock = socket(AF_INET, SOCK_DGRAM, 0);
