@@ -411,7 +411,8 @@ class Agent {
                         ber::VarBind vb = nextOf(cursor, ended);
                         allEnded = allEnded && ended;
                         cursor = vb.name;
-                        bytes += vb.content.size() + vb.name.size() * 2 + 8;
+                        bytes +=
+                            vb.content.size() + ber::oidContent(vb.name).value_or("").size() + 12;
                         resp.varbinds.push_back(std::move(vb));
                     }
                     if (allEnded) {
