@@ -1,3 +1,4 @@
+// Starting and stopping hostile-agent for a test, and reading its request log.
 #include "hostile_agent_process.h"
 
 #include <fcntl.h>
