@@ -3489,7 +3489,7 @@ _LLDP = '1.0.8802.1.1.2.1'
 EXTRA_TABLES = [
     ('SNMP Counters', '1.3.6.1.2.1.11', 0, 0,
      [(f'1.3.6.1.2.1.11.{n}', 'Counter', 0x41, 0x02)
-      for n in list(range(1, 7)) + list(range(8, 23)) + list(range(24, 33))]),
+      for n in list(range(1, 7)) + list(range(8, 23)) + list(range(24, 30)) + [31, 32]]),
     ('MAC Control Functions', '1.3.6.1.2.1.10.7.9.1', 2, 1,
      [('1.3.6.1.2.1.10.7.2.1.1', 'Index', 0x02, 0x01),
       ('1.3.6.1.2.1.10.7.9.1.1', 'Function Supported', 0x03, 0x02),

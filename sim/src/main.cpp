@@ -33,6 +33,8 @@ namespace corvane::sim {
 namespace {
 
 const char* const kAppName = "corvane-sim";
+// Ten minutes: far beyond any manager's timeout, far from overflowing a timer.
+const long kMaxDelayMs = 600000;
 
 struct V3User {
     std::string name, auth, authPass, priv, privPass;
@@ -86,6 +88,80 @@ bool parseLong(const char* text, long& out) {
     errno = 0;
     out = std::strtol(text, &end, 10);
     return errno == 0 && end != text && *end == '\0' && out >= 0;
+}
+
+// A whole number from 0 to max for option name; says what it wants when the text is not one.
+bool parseCount(const std::string& name, const char* text, long max, long& out) {
+    if (parseLong(text, out) && out <= max) {
+        return true;
+    }
+    std::fprintf(stderr, "corvane-sim: %s wants a whole number from 0 to %ld, not '%s'\n",
+                 name.c_str(), max, text);
+    return false;
+}
+
+// A community as the library keeps it after reading the access line once: it reads it
+// again between single quotes of the line it makes from it.
+std::string escapedCommunity(const std::string& community) {
+    std::string inner;
+    for (char c : community) {
+        if (c == '\'' || c == '\\') {
+            inner.push_back('\\');
+        }
+        inner.push_back(c);
+    }
+    return inner;
+}
+
+// Why a community cannot be served, or empty. Blanks and quotes are fine: the access
+// lines quote them.
+std::string communityProblem(const std::string& text) {
+    if (text.empty()) {
+        return "is empty";
+    }
+    if (escapedCommunity(text).size() >= COMMUNITY_MAX_LEN) {
+        return "is longer than " + std::to_string(COMMUNITY_MAX_LEN - 1) +
+               " characters (apostrophes and backslashes count twice)";
+    }
+    for (unsigned char c : text) {
+        if (c < 0x20 || c == 0x7f) {
+            return "holds a control character";
+        }
+    }
+    return {};
+}
+
+bool checkCommunities(const Options& o) {
+    for (const std::string* c : {&o.readCommunity, &o.writeCommunity}) {
+        // The text itself is never printed.
+        if (std::string problem = communityProblem(*c); !problem.empty()) {
+            std::fprintf(stderr, "corvane-sim: --community: the %s community %s\n",
+                         c == &o.readCommunity ? "read" : "write", problem.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// One UDP endpoint only: the ready line reports it and every request passes its filter.
+bool checkListen(const std::string& listen) {
+    if (listen.find(',') != std::string::npos) {
+        std::fprintf(stderr, "corvane-sim: --listen takes one udp:ADDR:PORT, not a list\n");
+        return false;
+    }
+    return true;
+}
+
+// A token of a configuration line for the library, quoted so blanks stay inside it.
+std::string configWord(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out.push_back('\\');
+        }
+        out.push_back(c);
+    }
+    return out + '"';
 }
 
 std::vector<std::string> split(const std::string& s, char sep) {
@@ -142,11 +218,11 @@ bool parseArgs(int argc, char** argv, Options& o) {
             }
             o.users.push_back({p[0], p[1], p[2], p[3], p[4]});
         } else if (a == "--delay") {
-            if (!parseLong(v, o.delayMs)) {
+            if (!parseCount(a, v, kMaxDelayMs, o.delayMs)) {
                 return false;
             }
         } else if (a == "--drop-every") {
-            if (!parseLong(v, o.dropEvery)) {
+            if (!parseCount(a, v, LONG_MAX, o.dropEvery)) {
                 return false;
             }
         } else if (a == "--log-pdus") {
@@ -160,7 +236,7 @@ bool parseArgs(int argc, char** argv, Options& o) {
         usage(stderr);
         return false;
     }
-    return true;
+    return checkCommunities(o) && checkListen(o.listen);
 }
 
 // --- Values between the store and the library -------------------------------------------
@@ -448,15 +524,44 @@ int onPacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void
 void wakeUp(unsigned int, void*) {}
 
 std::string createUserLine(const V3User& u) {
-    std::string line = u.name;
+    std::string line = configWord(u.name);
     if (!u.auth.empty()) {
-        line += ' ' + u.auth + ' ' + u.authPass;
+        line += ' ' + u.auth + ' ' + configWord(u.authPass);
         if (!u.priv.empty()) {
             std::string priv = u.priv == "AES-128" ? "AES" : u.priv;
-            line += ' ' + priv + ' ' + (u.privPass.empty() ? u.authPass : u.privPass);
+            line += ' ' + priv + ' ' + configWord(u.privPass.empty() ? u.authPass : u.privPass);
         }
     }
     return line;
+}
+
+// Where the listening session's socket is, as "udp:ADDR:PORT" ("udp6:[ADDR]:PORT"); false
+// when it is not a UDP socket.
+bool udpEndpoint(netsnmp_session* session, std::string& where) {
+    auto* transport = snmp_sess_transport(snmp_sess_pointer(session));
+    int type = 0;
+    socklen_t typeLen = sizeof type;
+    sockaddr_storage addr{};
+    socklen_t len = sizeof addr;
+    if (!transport || getsockopt(transport->sock, SOL_SOCKET, SO_TYPE, &type, &typeLen) != 0 ||
+        type != SOCK_DGRAM ||
+        getsockname(transport->sock, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+        return false;
+    }
+    char ip[INET6_ADDRSTRLEN];
+    if (addr.ss_family == AF_INET) {
+        auto* in = reinterpret_cast<sockaddr_in*>(&addr);
+        inet_ntop(AF_INET, &in->sin_addr, ip, sizeof ip);
+        where = std::string("udp:") + ip + ":" + std::to_string(ntohs(in->sin_port));
+        return true;
+    }
+    if (addr.ss_family == AF_INET6) {
+        auto* in = reinterpret_cast<sockaddr_in6*>(&addr);
+        inet_ntop(AF_INET6, &in->sin6_addr, ip, sizeof ip);
+        where = std::string("udp6:[") + ip + "]:" + std::to_string(ntohs(in->sin6_port));
+        return true;
+    }
+    return false;
 }
 
 std::string profileName(const std::string& path) {
@@ -482,7 +587,8 @@ int run(int argc, char** argv) {
             rulesPath.clear();
         }
     }
-    if (!rulesPath.empty() && !ag.rules.load(rulesPath, error)) {
+    if (!rulesPath.empty() &&
+        !(ag.rules.load(rulesPath, error) && ag.rules.takeTypesFrom(ag.store, error))) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
         return 1;
     }
@@ -535,10 +641,10 @@ int run(int argc, char** argv) {
         buf.push_back('\0');
         netsnmp_config_remember(buf.data());
     };
-    remember("rocommunity " + ag.opts.readCommunity);
-    remember("rwcommunity " + ag.opts.writeCommunity);
+    remember("rocommunity " + configWord(escapedCommunity(ag.opts.readCommunity)));
+    remember("rwcommunity " + configWord(escapedCommunity(ag.opts.writeCommunity)));
     for (const V3User& u : ag.opts.users) {
-        remember("rwuser " + u.name + " auth");
+        remember("rwuser " + configWord(u.name) + " auth");
     }
     // The library will not register the whole iso(1) arc, so take each branch below it
     // that the profile or its rules use.
@@ -571,21 +677,15 @@ int run(int argc, char** argv) {
             usersOk = false;
         }
     }
-    if (usersOk && registered && init_master_agent() == 0 && main_session) {
+    std::string where;
+    bool up = usersOk && registered && init_master_agent() == 0 && main_session;
+    if (up && !udpEndpoint(main_session, where)) {
+        std::fprintf(stderr,
+                     "corvane-sim: --listen %s: corvane-sim serves UDP only (udp:ADDR:PORT)\n",
+                     ag.opts.listen.c_str());
+    } else if (up) {
         ag.deliver = main_session->callback;
         main_session->callback = onPacket;
-        std::string where = ag.opts.listen;
-        auto* transport = snmp_sess_transport(snmp_sess_pointer(main_session));
-        sockaddr_storage addr{};
-        socklen_t len = sizeof addr;
-        if (transport &&
-            getsockname(transport->sock, reinterpret_cast<sockaddr*>(&addr), &len) == 0 &&
-            addr.ss_family == AF_INET) {
-            auto* in = reinterpret_cast<sockaddr_in*>(&addr);
-            char ip[INET_ADDRSTRLEN];
-            inet_ntop(AF_INET, &in->sin_addr, ip, sizeof ip);
-            where = std::string("udp:") + ip + ":" + std::to_string(ntohs(in->sin_port));
-        }
         struct sigaction sa {};
         sa.sa_handler = onSignal;
         sigaction(SIGINT, &sa, nullptr);

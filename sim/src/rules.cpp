@@ -1,6 +1,7 @@
 #include "rules.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -35,16 +36,34 @@ bool parseRanges(std::string_view text, std::vector<std::pair<int64_t, int64_t>>
     return !out.empty();
 }
 
+// Why a rule's OID can never match a served object, or empty.
+std::string ruleOidProblem(const Oid& oid) {
+    if (oid[0] != 1) {
+        return "OID " + formatOid(oid) + " is not under 1 (iso)";
+    }
+    if (std::string problem = oidEncodingProblem(oid); !problem.empty()) {
+        return "OID " + formatOid(oid) + " " + problem;
+    }
+    return {};
+}
+
 }  // namespace
 
 bool Rules::load(const std::string& path, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = path + " is a folder, not a rules file";
+        return false;
+    }
     std::ifstream in(path);
     if (!in) {
         error = "cannot open " + path;
         return false;
     }
+    path_ = path;
     std::string line;
     for (size_t n = 1; std::getline(in, line); ++n) {
+        line_ = n;
         if (!parseLine(line, error)) {
             error = path + ":" + std::to_string(n) + ": " + error;
             return false;
@@ -66,7 +85,12 @@ bool Rules::parseLine(const std::string& raw, std::string& error) {
         error = "expected OID and kind";
         return false;
     }
+    if (std::string problem = ruleOidProblem(*oid); !problem.empty()) {
+        error = problem;
+        return false;
+    }
     rule.oid = *oid;
+    rule.line = line_;
     if (kind == "rw") {
         rule.kind = Rule::Kind::Writable;
     } else if (kind == "rowstatus") {
@@ -103,6 +127,24 @@ bool Rules::parseLine(const std::string& raw, std::string& error) {
         statusByEntry_[entry] = rule.oid;
     }
     rules_[rule.oid] = std::move(rule);
+    return true;
+}
+
+bool Rules::takeTypesFrom(const Store& store, std::string& error) {
+    for (auto& [oid, rule] : rules_) {
+        // The first instance below the rule that a longer rule does not take over.
+        for (auto it = store.lower_bound(oid);
+             rule.tag < 0 && it != store.end() && hasPrefix(it->first, oid); ++it) {
+            if (find(it->first) == &rule) {
+                rule.tag = it->second.tag;
+            }
+        }
+        if (rule.tag < 0) {
+            error = path_ + ":" + std::to_string(rule.line) + ": rule " + formatOid(oid) +
+                    " has no type= and no value below it in the profile to take the type from";
+            return false;
+        }
+    }
     return true;
 }
 

@@ -18,6 +18,7 @@ struct Rule {
     int tag = -1;  // required BER tag; -1: the type of the existing instance
     std::vector<std::pair<int64_t, int64_t>> ranges;  // allowed values (numbers)
     std::vector<std::pair<int64_t, int64_t>> sizes;   // allowed lengths (strings)
+    size_t line = 0;                                  // where the rules file gives it
 };
 
 class Rules {
@@ -25,6 +26,11 @@ class Rules {
     // Reads a rules file; on failure returns false and fills error.
     bool load(const std::string& path, std::string& error);
     bool parseLine(const std::string& line, std::string& error);
+
+    // Gives every writable rule without type= the type of the profile's value below it, so
+    // a set can never store a type the profile did not have there. A rule with neither
+    // fails: returns false and fills error, naming the rule's line.
+    bool takeTypesFrom(const Store& store, std::string& error);
 
     // The rule with the longest OID that is a prefix of oid.
     const Rule* find(const Oid& oid) const;
@@ -37,6 +43,8 @@ class Rules {
   private:
     std::map<Oid, Rule, OidLess> rules_;
     std::map<Oid, Oid, OidLess> statusByEntry_;
+    std::string path_;  // the file load() read
+    size_t line_ = 0;   // the line parseLine() is given
 };
 
 }  // namespace corvane::sim

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 namespace corvane::sim {
@@ -80,7 +81,45 @@ bool isPlainText(const std::string& s) {
     return true;
 }
 
+// Why a profile line that parsed cannot be served, or empty when it can.
+std::string profileLineProblem(const Oid& oid, const Value& value) {
+    // The agent serves the iso(1) tree only.
+    if (oid[0] != 1) {
+        return "OID " + formatOid(oid) + " is not under 1 (iso)";
+    }
+    if (std::string problem = oidEncodingProblem(oid); !problem.empty()) {
+        return "OID " + formatOid(oid) + " " + problem;
+    }
+    if (value.tag == kObjectId) {
+        auto arcs = parseOid(value.bytes);
+        std::string problem = arcs ? oidEncodingProblem(*arcs) : "is not an OID";
+        if (!problem.empty()) {
+            return "value " + value.bytes + " " + problem;
+        }
+    }
+    return {};
+}
+
 }  // namespace
+
+std::string oidEncodingProblem(std::span<const uint32_t> oid) {
+    if (oid.size() < 2) {
+        return "cannot be encoded: it has fewer than two arcs";
+    }
+    if (oid.size() > 128) {
+        return "cannot be encoded: it has more than 128 arcs";
+    }
+    if (oid[0] > 2) {
+        return "cannot be encoded: the first arc is above 2";
+    }
+    if (oid[0] < 2 && oid[1] >= 40) {
+        return "cannot be encoded: under 0 and 1 the second arc must be below 40";
+    }
+    if (oid[1] > UINT32_MAX - 80) {
+        return "cannot be encoded: the second arc is too big";
+    }
+    return {};
+}
 
 std::optional<Oid> parseOid(std::string_view text) {
     if (!text.empty() && text.front() == '.') {
@@ -227,6 +266,11 @@ std::string formatValue(const Value& v, char sep) {
 }
 
 std::optional<Store> loadSnmprec(const std::string& path, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = path + " is a folder, not a profile file";
+        return std::nullopt;
+    }
     std::ifstream in(path);
     if (!in) {
         error = "cannot open " + path;
@@ -253,14 +297,25 @@ std::optional<Store> loadSnmprec(const std::string& path, std::string& error) {
             oid = parseOid(sv.substr(0, bar1));
             value = parseValue(sv.substr(bar1 + 1, bar2 - bar1 - 1), sv.substr(bar2 + 1));
         }
-        // The agent serves the iso(1) tree only.
-        if (!oid || !value || (*oid)[0] != 1) {
+        if (!oid || !value) {
             error = path + ":" + std::to_string(lineNo) + ": bad line";
+            return std::nullopt;
+        }
+        if (std::string problem = profileLineProblem(*oid, *value); !problem.empty()) {
+            error = path + ":" + std::to_string(lineNo) + ": " + problem;
             return std::nullopt;
         }
         // Recorded walks are sorted, so the end is usually the right place.
         hint = store.insert_or_assign(hint, std::move(*oid), std::move(*value));
         ++hint;
+    }
+    if (in.bad()) {
+        error = "cannot read " + path;
+        return std::nullopt;
+    }
+    if (store.empty()) {
+        error = path + " holds no objects";
+        return std::nullopt;
     }
     return store;
 }

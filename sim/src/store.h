@@ -61,6 +61,10 @@ using Store = std::map<Oid, Value, OidLess>;
 std::optional<Oid> parseOid(std::string_view text);
 std::string formatOid(std::span<const uint32_t> oid);
 
+// Why an OID cannot travel in a message (BER packs the first two arcs into one number),
+// or empty when it can.
+std::string oidEncodingProblem(std::span<const uint32_t> oid);
+
 // Parses the TYPE and VALUE fields of one .snmprec line ("4x", "0a0b").
 std::optional<Value> parseValue(std::string_view type, std::string_view text);
 

@@ -97,6 +97,11 @@ SetPlan planSet(const Store& store, const Rules& rules, const std::vector<SetVar
         if (!rule) {
             return fail(i, kNotWritable);
         }
+        // A type the profile cannot hold (Opaque, its Int64 and Float forms) could never
+        // be read back.
+        if (!isKnownTag(vb.value.tag)) {
+            return fail(i, kWrongType);
+        }
         auto existing = store.find(vb.oid);
         bool exists = existing != store.end();
         int tag = rule->tag >= 0 ? rule->tag

@@ -90,6 +90,34 @@ void ParseCommandLine(const std::vector<std::string>& args, LaunchParameters& ke
     }
 }
 
+std::vector<TakenSwitch> TakenSwitches(const std::vector<std::string>& args) {
+    static const char* const always[] = {"/I", "/R", "/W", "/v"};
+    static const char* const v3[] = {"/t", "/c", "/d", "/m", "/l", "/n", "/A", "/P", "/a", "/p"};
+    std::vector<TakenSwitch> taken;
+    bool version3 = false;
+    for (const std::string& arg : args) {
+        TakenSwitch t;
+        std::string v;
+        for (const char* sw : always) {
+            if (t.Switch.empty() && match(arg, sw, v))
+                t = {sw, v};
+        }
+        for (const char* sw : v3) {
+            if (t.Switch.empty() && version3 && match(arg, sw, v))
+                t = {sw, v};
+        }
+        if (t.Switch == "/v") {
+            try {
+                version3 = static_cast<std::uint8_t>(toInteger(t.Value)) == 3;
+            } catch (const CommandLineError&) {
+                // ParseCommandLine stops on it; until then the version stays
+            }
+        }
+        taken.push_back(t);
+    }
+    return taken;
+}
+
 std::string CommandLineHelp() {
     return "Usage: corvane [switch ...]\n"
            "Manages one Corvane chassis switch over SNMP. Each switch is a slash, a letter and\n"

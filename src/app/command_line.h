@@ -39,5 +39,13 @@ extern std::string DeviceAddress;
 // DefaultSecurity, DeviceAddress and the kept texts. Unknown arguments are ignored.
 void ParseCommandLine(const std::vector<std::string>& args, LaunchParameters& kept);
 
+// The switch ("/I", "/R", ...) that takes each argument, in the order and with the version
+// gate of ParseCommandLine, and its value; an empty switch for an argument none takes.
+struct TakenSwitch {
+    std::string Switch;
+    std::string Value;
+};
+std::vector<TakenSwitch> TakenSwitches(const std::vector<std::string>& args);
+
 // The text printed by --help.
 std::string CommandLineHelp();

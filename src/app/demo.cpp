@@ -1,6 +1,9 @@
 // Demo mode: runs corvane-sim as a child process on 127.0.0.1.
 #include "demo.h"
 
+#include "command_line.h"
+#include "message_box.h"
+
 #include <sys/prctl.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -82,4 +85,64 @@ void DemoAgent::stop() {
     }
     process_.reset();
     port_ = 0;
+}
+
+namespace {
+
+// Equal as texts, or as the numbers the command line makes of them ("05" and "5").
+bool sameValue(const std::string& given, const std::string& demo) {
+    if (given == demo)
+        return true;
+    const QString g = QString::fromStdString(given);
+    bool gNumber = false, dNumber = false;
+    const int a = (g.startsWith('+') ? g.mid(1) : g).toInt(&gNumber, 10);
+    const int b = QString::fromStdString(demo).toInt(&dNumber, 10);
+    return gNumber && dNumber && a == b;
+}
+
+}  // namespace
+
+QStringList DemoSwitchConflicts(const std::vector<std::string>& args) {
+    // What the simulated switch is reached at and answers to (its defaults).
+    struct DemoValue {
+        const char* Switch;
+        const char* Value;  // nullptr: no value of the user's fits
+        const char* Reason;
+        bool Secret;
+    };
+    static const DemoValue demoValues[] = {
+        {"/I", "127.0.0.1", "another agent address", false},
+        {"/t", nullptr, "another port; the demo picks its own", false},
+        {"/R", "meadow", "another read community", true},
+        {"/W", "thistle", "another write community", true},
+        {"/n", "corvane", "another SNMPv3 user", false},
+        {"/A", "corvane-auth", "another authentication pass phrase", true},
+        {"/P", "corvane-priv", "another privacy pass phrase", true},
+        {"/a", "5", "another authentication protocol", false},
+        {"/p", "4", "another privacy protocol", false},
+    };
+    QStringList conflicts;
+    for (const TakenSwitch& t : TakenSwitches(args)) {
+        for (const DemoValue& d : demoValues) {
+            if (t.Switch != d.Switch || (d.Value && sameValue(t.Value, d.Value)))
+                continue;
+            const std::string shown = d.Secret ? t.Switch : t.Switch + t.Value;
+            conflicts << QString::fromStdString(shown) + " (" + d.Reason + ")";
+        }
+    }
+    conflicts.removeDuplicates();
+    return conflicts;
+}
+
+bool RefuseDemoSwitches(const std::vector<std::string>& args) {
+    const QStringList conflicts = DemoSwitchConflicts(args);
+    if (conflicts.isEmpty())
+        return false;
+    ShowMessage(MessageKind::Error,
+                "--demo runs its own simulated switch on 127.0.0.1 and talks to no other agent. "
+                "These switches would point the program elsewhere:\n\n" +
+                    conflicts.join('\n') +
+                    "\n\nLeave them out, or start corvane without --demo to manage another "
+                    "switch.");
+    return true;
 }

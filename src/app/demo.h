@@ -3,7 +3,10 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <string>
+#include <vector>
 
 class DemoAgent {
   public:
@@ -22,3 +25,12 @@ class DemoAgent {
     std::unique_ptr<QProcess> process_;
     quint16 port_ = 0;
 };
+
+// The switches of a --demo command line that would point the program at another agent than
+// the demo's simulated switch, or at access that switch does not answer to: one line each,
+// pass phrases and communities named by their switch only. Empty when there is none.
+QStringList DemoSwitchConflicts(const std::vector<std::string>& args);
+
+// Says through the message function which switches --demo cannot take; true when it did and
+// the start must end.
+bool RefuseDemoSwitches(const std::vector<std::string>& args);

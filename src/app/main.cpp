@@ -116,6 +116,8 @@ int main(int argc, char* argv[]) {
             chassis = QString::fromStdString(args[0]);
             args.erase(args.begin());
         }
+        if (RefuseDemoSwitches(args))
+            return 1;
         QString error;
         if (!demo.start(chassis, error)) {
             ShowMessage(MessageKind::Error, error);
