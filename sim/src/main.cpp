@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "faults.h"
 #include "rules.h"
 #include "store.h"
 #include "txn.h"
@@ -48,6 +49,7 @@ struct Options {
     long delayMs = 0;
     long dropEvery = 0;
     std::string pduLog;
+    FaultOptions faults;
 };
 
 // Everything the callbacks of the library reach; one agent per process.
@@ -78,7 +80,8 @@ void usage(FILE* to) {
     std::fprintf(to,
                  "usage: corvane-sim --profile FILE [--rules FILE] [--listen udp:ADDR:PORT]\n"
                  "                   [--community RO/RW] [--v3-user NAME:AUTH:PASS:PRIV:PASS]...\n"
-                 "                   [--delay MS] [--drop-every N] [--log-pdus FILE]\n");
+                 "                   [--delay MS] [--drop-every N] [--log-pdus FILE]\n"
+                 "                   [--bulk-toobig BYTES] [--jump FROM=TO]...\n");
 }
 
 bool parseLong(const char* text, long& out) {
@@ -147,6 +150,11 @@ bool parseArgs(int argc, char** argv, Options& o) {
             }
         } else if (a == "--log-pdus") {
             o.pduLog = v;
+        } else if (std::string error; parseFaultOption(a, v, o.faults, error)) {
+            if (!error.empty()) {
+                std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
+                return false;
+            }
         } else {
             std::fprintf(stderr, "corvane-sim: unknown option %s\n", a.c_str());
             return false;
@@ -300,7 +308,9 @@ int handle(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_agent_re
                 netsnmp_variable_list* var = r->requestvb;
                 std::span<const oid> name(var->name, var->name_length);
                 // Entering the next registration the library asks for its start inclusively.
-                auto it = r->inclusive ? ag.store.lower_bound(name) : ag.store.upper_bound(name);
+                Store::const_iterator it =
+                    r->inclusive ? ag.store.lower_bound(name) : ag.store.upper_bound(name);
+                it = applyJump(ag.opts.faults, ag.store, it);
                 if (it == ag.store.end() ||
                     (r->range_end &&
                      !OidLess()(it->first, std::span<const oid>(r->range_end, r->range_end_len)))) {
@@ -409,8 +419,8 @@ struct Deferred {
 
 void deliverDeferred(unsigned int, void* arg) {
     auto* d = static_cast<Deferred*>(arg);
-    g_agent->deliver(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->pdu->reqid, d->pdu,
-                     nullptr);
+    deliverGuarded(g_agent->deliver, g_agent->opts.faults, NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE,
+                   d->session, d->pdu->reqid, d->pdu, nullptr);
     snmp_free_pdu(d->pdu);
     delete d;
 }
@@ -438,7 +448,7 @@ int onPacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void
         snmp_alarm_register_hr(tv, 0, deliverDeferred, d);
         return 1;
     }
-    return ag.deliver(op, session, reqid, pdu, magic);
+    return deliverGuarded(ag.deliver, ag.opts.faults, op, session, reqid, pdu, magic);
 }
 
 void wakeUp(unsigned int, void*) {}
@@ -479,6 +489,10 @@ int run(int argc, char** argv) {
         }
     }
     if (!rulesPath.empty() && !ag.rules.load(rulesPath, error)) {
+        std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
+        return 1;
+    }
+    if (!checkFaults(ag.opts.faults, ag.store, error)) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
         return 1;
     }
@@ -572,6 +586,7 @@ int run(int argc, char** argv) {
         main_session->callback = onPacket;
         std::string where = ag.opts.listen;
         auto* transport = snmp_sess_transport(snmp_sess_pointer(main_session));
+        installResponseGuard(transport);
         sockaddr_storage addr{};
         socklen_t len = sizeof addr;
         if (transport &&
