@@ -1,8 +1,10 @@
 // Fault options of corvane-sim and the guard on oversized responses.
 #include "faults.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <vector>
 
 namespace corvane::sim {
 namespace {
@@ -44,6 +46,62 @@ void answerTooBig(netsnmp_session* session, const netsnmp_pdu* request) {
         snmp_free_pdu(r);
 }
 
+// A get-bulk answer of at most bulkCut variables, from the store as get-next steps see it.
+void answerBulkCut(const FaultContext& context, netsnmp_session* session,
+                   const netsnmp_pdu* request) {
+    netsnmp_pdu* r = snmp_clone_pdu(const_cast<netsnmp_pdu*>(request));
+    if (!r)
+        return;
+    r->command = SNMP_MSG_RESPONSE;
+    r->flags &= ~UCD_MSG_FLAG_EXPECT_RESPONSE;
+    r->errstat = SNMP_ERR_NOERROR;
+    r->errindex = 0;
+    std::vector<Oid> asked;
+    for (auto* v = request->variables; v; v = v->next_variable)
+        asked.emplace_back(v->name, v->name + v->name_length);
+    snmp_free_varbind(r->variables);
+    r->variables = nullptr;
+    const std::size_t most = static_cast<std::size_t>(std::min(context.faults.bulkCut, 100L));
+    std::size_t count = 0;
+    // One get-next step after `after`; false once the answer is full.
+    auto step = [&](Oid& after) {
+        if (count >= most)
+            return false;
+        auto it = applyJump(context.faults, context.store, context.store.upper_bound(after));
+        std::vector<oid> name;
+        if (it == context.store.end()) {
+            name.assign(after.begin(), after.end());
+            netsnmp_variable_list* v = snmp_add_null_var(r, name.data(), name.size());
+            if (v)
+                v->type = SNMP_ENDOFMIBVIEW;
+        } else {
+            name.assign(it->first.begin(), it->first.end());
+            netsnmp_variable_list* v = snmp_add_null_var(r, name.data(), name.size());
+            if (v)
+                context.encode(v, it->second);
+            after = it->first;
+        }
+        ++count;
+        return true;
+    };
+    const std::size_t fixed =
+        std::min(asked.size(), static_cast<std::size_t>(std::max(0L, request->non_repeaters)));
+    for (std::size_t i = 0; i < fixed; ++i)
+        step(asked[i]);
+    std::vector<Oid> cursors(asked.begin() + static_cast<std::ptrdiff_t>(fixed), asked.end());
+    bool full = false;
+    for (long j = 0; j < request->max_repetitions && !full && !cursors.empty(); ++j) {
+        for (Oid& cursor : cursors) {
+            if (!step(cursor)) {
+                full = true;
+                break;
+            }
+        }
+    }
+    if (!snmp_send(session, r))
+        snmp_free_pdu(r);
+}
+
 bool parseWhole(const std::string& text, long& out) {
     char* end = nullptr;
     errno = 0;
@@ -58,6 +116,11 @@ bool parseFaultOption(const std::string& option, const std::string& value, Fault
     if (option == "--bulk-toobig") {
         if (!parseWhole(value, faults.bulkTooBig))
             error = "--bulk-toobig wants a whole number of octets, not '" + value + "'";
+        return true;
+    }
+    if (option == "--bulk-cut") {
+        if (!parseWhole(value, faults.bulkCut))
+            error = "--bulk-cut wants a whole number of variables, not '" + value + "'";
         return true;
     }
     if (option == "--jump") {
@@ -106,11 +169,18 @@ void installResponseGuard(netsnmp_transport* transport) {
     transport->f_send = guardedSend;
 }
 
-int deliverGuarded(netsnmp_callback deliver, const FaultOptions& faults, int op,
+int deliverGuarded(netsnmp_callback deliver, const FaultContext& context, int op,
                    netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic) {
+    const FaultOptions& faults = context.faults;
+    const bool bulk = pdu->command == SNMP_MSG_GETBULK;
+    const bool readable =
+        pdu->version != SNMP_VERSION_3 || pdu->securityLevel >= SNMP_SEC_LEVEL_AUTHNOPRIV;
+    if (bulk && faults.bulkCut > 0 && readable) {
+        answerBulkCut(context, session, pdu);
+        return 1;
+    }
     if (!g_send)
         return deliver(op, session, reqid, pdu, magic);
-    const bool bulk = pdu->command == SNMP_MSG_GETBULK;
     const bool bulkFault = bulk && faults.bulkTooBig > 0;
     const long limit = bulkFault ? std::min(faults.bulkTooBig, kDatagramLimit) : kDatagramLimit;
     const long repetitions = pdu->max_repetitions;

@@ -81,7 +81,7 @@ void usage(FILE* to) {
                  "usage: corvane-sim --profile FILE [--rules FILE] [--listen udp:ADDR:PORT]\n"
                  "                   [--community RO/RW] [--v3-user NAME:AUTH:PASS:PRIV:PASS]...\n"
                  "                   [--delay MS] [--drop-every N] [--log-pdus FILE]\n"
-                 "                   [--bulk-toobig BYTES] [--jump FROM=TO]...\n");
+                 "                   [--bulk-toobig BYTES] [--bulk-cut N] [--jump FROM=TO]...\n");
 }
 
 bool parseLong(const char* text, long& out) {
@@ -419,8 +419,9 @@ struct Deferred {
 
 void deliverDeferred(unsigned int, void* arg) {
     auto* d = static_cast<Deferred*>(arg);
-    deliverGuarded(g_agent->deliver, g_agent->opts.faults, NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE,
-                   d->session, d->pdu->reqid, d->pdu, nullptr);
+    deliverGuarded(g_agent->deliver, {g_agent->opts.faults, g_agent->store, toVarbind},
+                   NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->pdu->reqid, d->pdu,
+                   nullptr);
     snmp_free_pdu(d->pdu);
     delete d;
 }
@@ -448,7 +449,8 @@ int onPacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void
         snmp_alarm_register_hr(tv, 0, deliverDeferred, d);
         return 1;
     }
-    return deliverGuarded(ag.deliver, ag.opts.faults, op, session, reqid, pdu, magic);
+    return deliverGuarded(ag.deliver, {ag.opts.faults, ag.store, toVarbind}, op, session, reqid,
+                          pdu, magic);
 }
 
 void wakeUp(unsigned int, void*) {}

@@ -336,6 +336,19 @@ TEST(SimFaults, BulkTooBigAboveTheGivenSize) {
     EXPECT_EQ(next.exitCode, 0) << next.err;
 }
 
+TEST(SimFaults, BulkCutEndsAnswersInsideARepetition) {
+    TempProfile profile(smallTable());
+    SimProcess sim(profile.path(), {"--bulk-cut", "3"});
+    ASSERT_TRUE(sim.ready());
+    for (const auto& security : {kV2Read, kV3}) {
+        auto r = snmp(sim, "snmpbulkget", security, {kNames, kNames + ".2"}, {"-Cr4"});
+        std::vector<std::string> oids;
+        for (const auto& [oid, value] : parseLines(r.out))
+            oids.push_back(oid.substr(kNames.size() + 1));
+        EXPECT_EQ(oids, (std::vector<std::string>{"1", "3", "2"})) << security[0] << r.err;
+    }
+}
+
 TEST(SimFaults, JumpsSendAnswersBackOrRound) {
     TempProfile profile(smallTable());
     {
