@@ -195,6 +195,9 @@ NmSNMPRequest::WalkOutcome NmSNMPRequest::takeWalkAnswer(const SnmpResponse& res
     }
     WalkAssembly assembly = assembleRows(walk_.columns, response.vbs);
     if (assembly.refused) {
+        // The rows before the fault are good; they come out before the failure.
+        for (WalkRow& row : assembly.rows)
+            walk_.rows.push_back(std::move(row));
         code = kWalkNotIncreasing;
         text = replaceAll(replaceAll(nmSnmpText(code), "[ANSWER]", shortOid(assembly.answered)),
                           "[ASKED]", shortOid(assembly.asked));
@@ -280,6 +283,7 @@ bool NmSNMPRequest::walkGet(bool& ok, bool first) {
         if (!walk_.rows.empty()) {
             if (walk_.delivered >= kMaxWalkRows) {
                 walk_.rows.clear();
+                walk_.failed = false;
                 walk_.finished = true;
                 ok = false;
                 report(kWalkTooLong, replaceAll(nmSnmpText(kWalkTooLong), "[COUNT]",
@@ -288,6 +292,15 @@ bool NmSNMPRequest::walkGet(bool& ok, bool first) {
             }
             applyNextRow();
             return true;
+        }
+        if (walk_.failed) {
+            // The rows the failing answer brought before its fault have been handed out.
+            walk_.failed = false;
+            walk_.finished = true;
+            ok = false;
+            report(walk_.failure.Code, walk_.failure.Text);
+            endWalkValues();
+            return false;
         }
         if (walk_.finished) {
             endWalkValues();
@@ -310,14 +323,8 @@ bool NmSNMPRequest::walkGet(bool& ok, bool first) {
             walk_.agent = response.agent;
             outcome = takeWalkAnswer(response, status, code, text);
         }
-        if (outcome == WalkOutcome::Failed) {
-            ok = false;
-            report(code, text);
-            walk_.rows.clear();
-            walk_.finished = true;
-            endWalkValues();
-            return false;
-        }
+        if (outcome == WalkOutcome::Failed)
+            failWalk(code, text);
     }
 }
 
@@ -367,7 +374,6 @@ bool NmSNMPRequest::sendWalk(int& code, std::string& text) {
 }
 
 void NmSNMPRequest::failWalk(int code, const std::string& text, int errorIndex) {
-    walk_.rows.clear();
     walk_.failed = true;
     walk_.failure = NmSNMPError{};
     walk_.failure.Code = code;
@@ -424,16 +430,10 @@ void NmSNMPRequest::deliverWalkStep() {
     record.Text = nmSnmpText(0);
     record.Finished = true;
     try {
-        if (walk_.failed) {
-            const NmSNMPDevice agent = record.Agent;
-            record = walk_.failure;
-            record.Agent = agent;
-            record.Finished = true;
-            walk_.failed = false;
-            walk_.finished = true;
-        } else if (!walk_.rows.empty()) {
+        if (!walk_.rows.empty()) {
             if (walk_.delivered >= kMaxWalkRows) {
                 walk_.rows.clear();
+                walk_.failed = false;
                 walk_.finished = true;
                 record.Code = kWalkTooLong;
                 record.Text = replaceAll(nmSnmpText(kWalkTooLong), "[COUNT]",
@@ -442,10 +442,19 @@ void NmSNMPRequest::deliverWalkStep() {
                 applyNextRow();
                 record.Finished = false;
             }
+        } else if (walk_.failed) {
+            // After the rows the failing answer brought before its fault.
+            const NmSNMPDevice agent = record.Agent;
+            record = walk_.failure;
+            record.Agent = agent;
+            record.Finished = true;
+            walk_.failed = false;
+            walk_.finished = true;
         }
     } catch (const NmSNMPException& e) {
         // Nothing above the event loop could catch it: it becomes the answer's outcome.
         walk_.rows.clear();
+        walk_.failed = false;
         walk_.finished = true;
         record.Code = e.code();
         record.Text = e.text();
