@@ -39,6 +39,7 @@ WalkAssembly assembleRows(std::vector<WalkColumn>& columns, const std::vector<Va
     std::vector<std::size_t> taken(width, 0);
     std::vector<const VarBind*> head(width);
     std::vector<bool> endsNow(width);
+    std::vector<bool> endedBefore(columns.size());
     // Every round takes at least one binding or ends the assembly.
     for (std::size_t round = 0; round <= answer.size(); ++round) {
         bool cut = false, any = false;
@@ -70,7 +71,6 @@ WalkAssembly assembleRows(std::vector<WalkColumn>& columns, const std::vector<Va
         }
         if (cut)
             break;  // what this round saw is asked for again
-        std::vector<bool> endedBefore(columns.size());
         for (std::size_t c = 0; c < columns.size(); ++c)
             endedBefore[c] = columns[c].ended;
         for (std::size_t k = 0; k < width; ++k) {
