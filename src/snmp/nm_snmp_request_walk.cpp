@@ -393,7 +393,8 @@ void NmSNMPRequest::completeWalk(std::uint64_t generation, const SnmpResponse& r
         const WalkOutcome outcome = takeWalkAnswer(response, response.status, code, text);
         if (outcome == WalkOutcome::Failed) {
             failWalk(code, text, response.errorIndex);
-        } else if (outcome == WalkOutcome::Retry && !walk_.finished) {
+        } else if (walk_.rows.empty() && !walk_.finished) {
+            // Nothing to hand out yet (a smaller request, or a column's end alone): ask again.
             if (!Active) {
                 failWalk(kRequestInactive, nmSnmpText(kRequestInactive));
             } else if (sendWalk(code, text)) {
