@@ -4,6 +4,8 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -77,8 +79,16 @@ int main(int argc, char** argv) {
     TMainForm form({"/I127.0.0.1", "/v1"}, work.string());
     DefaultDevice.Port = agent.port();
     form.FormCreate();
+    // As the program starts: the first showing opens the waiting window, which loads the panel
+    // (loading it here as well would read the switch twice).
     form.show();
-    form.LoadChassisPanel();
+    QElapsedTimer bound;
+    bound.start();
+    while ((!form.currentPanel() || QApplication::activeModalWidget()) && bound.elapsed() < 60000) {
+        QEventLoop loop;
+        QTimer::singleShot(1, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     form.repaint();
     QApplication::processEvents();
     const double total = msSinceProcessStart();

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "faults.h"
 #include "rules.h"
 #include "store.h"
 #include "txn.h"
@@ -50,6 +51,7 @@ struct Options {
     long delayMs = 0;
     long dropEvery = 0;
     std::string pduLog;
+    FaultOptions faults;
 };
 
 // Everything the callbacks of the library reach; one agent per process.
@@ -80,7 +82,8 @@ void usage(FILE* to) {
     std::fprintf(to,
                  "usage: corvane-sim --profile FILE [--rules FILE] [--listen udp:ADDR:PORT]\n"
                  "                   [--community RO/RW] [--v3-user NAME:AUTH:PASS:PRIV:PASS]...\n"
-                 "                   [--delay MS] [--drop-every N] [--log-pdus FILE]\n");
+                 "                   [--delay MS] [--drop-every N] [--log-pdus FILE]\n"
+                 "                   [--bulk-toobig BYTES] [--bulk-cut N] [--jump FROM=TO]...\n");
 }
 
 bool parseLong(const char* text, long& out) {
@@ -227,6 +230,11 @@ bool parseArgs(int argc, char** argv, Options& o) {
             }
         } else if (a == "--log-pdus") {
             o.pduLog = v;
+        } else if (std::string error; parseFaultOption(a, v, o.faults, error)) {
+            if (!error.empty()) {
+                std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
+                return false;
+            }
         } else {
             std::fprintf(stderr, "corvane-sim: unknown option %s\n", a.c_str());
             return false;
@@ -380,7 +388,9 @@ int handle(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_agent_re
                 netsnmp_variable_list* var = r->requestvb;
                 std::span<const oid> name(var->name, var->name_length);
                 // Entering the next registration the library asks for its start inclusively.
-                auto it = r->inclusive ? ag.store.lower_bound(name) : ag.store.upper_bound(name);
+                Store::const_iterator it =
+                    r->inclusive ? ag.store.lower_bound(name) : ag.store.upper_bound(name);
+                it = applyJump(ag.opts.faults, ag.store, it);
                 if (it == ag.store.end() ||
                     (r->range_end &&
                      !OidLess()(it->first, std::span<const oid>(r->range_end, r->range_end_len)))) {
@@ -489,8 +499,9 @@ struct Deferred {
 
 void deliverDeferred(unsigned int, void* arg) {
     auto* d = static_cast<Deferred*>(arg);
-    g_agent->deliver(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->pdu->reqid, d->pdu,
-                     nullptr);
+    deliverGuarded(g_agent->deliver, {g_agent->opts.faults, g_agent->store, toVarbind},
+                   NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, d->session, d->pdu->reqid, d->pdu,
+                   nullptr);
     snmp_free_pdu(d->pdu);
     delete d;
 }
@@ -518,7 +529,8 @@ int onPacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void
         snmp_alarm_register_hr(tv, 0, deliverDeferred, d);
         return 1;
     }
-    return ag.deliver(op, session, reqid, pdu, magic);
+    return deliverGuarded(ag.deliver, {ag.opts.faults, ag.store, toVarbind}, op, session, reqid,
+                          pdu, magic);
 }
 
 void wakeUp(unsigned int, void*) {}
@@ -589,6 +601,10 @@ int run(int argc, char** argv) {
     }
     if (!rulesPath.empty() &&
         !(ag.rules.load(rulesPath, error) && ag.rules.takeTypesFrom(ag.store, error))) {
+        std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
+        return 1;
+    }
+    if (!checkFaults(ag.opts.faults, ag.store, error)) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
         return 1;
     }
@@ -686,6 +702,7 @@ int run(int argc, char** argv) {
     } else if (up) {
         ag.deliver = main_session->callback;
         main_session->callback = onPacket;
+        installResponseGuard(snmp_sess_transport(snmp_sess_pointer(main_session)));
         struct sigaction sa {};
         sa.sa_handler = onSignal;
         sigaction(SIGINT, &sa, nullptr);

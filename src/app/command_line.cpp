@@ -23,6 +23,23 @@ std::int32_t toInteger(const std::string& text) {
     return v;
 }
 
+// The value of --max-repetitions: rows per get-bulk of a table walk, 0 for get-next walks.
+std::int32_t maxRepetitions(const std::string* value) {
+    std::int32_t n = -1;
+    if (value) {
+        const char* first = value->data();
+        const char* last = first + value->size();
+        auto [p, ec] = std::from_chars(first, last, n);
+        if (ec != std::errc() || p != last || value->empty())
+            n = -1;
+    }
+    if (n < 0 || n > kMostMaxRepetitions)
+        throw CommandLineError("--max-repetitions wants a whole number from 0 to " +
+                               std::to_string(kMostMaxRepetitions) + ", not '" +
+                               (value ? *value : std::string()) + "'");
+    return n;
+}
+
 // Value after the switch when it occurs in the argument.
 bool match(const std::string& arg, const char* sw, std::string& value) {
     const std::size_t p = arg.find(sw);
@@ -35,7 +52,13 @@ bool match(const std::string& arg, const char* sw, std::string& value) {
 }  // namespace
 
 void ParseCommandLine(const std::vector<std::string>& args, LaunchParameters& kept) {
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--max-repetitions") {
+            DefaultMaxRepetitions = maxRepetitions(i + 1 < args.size() ? &args[i + 1] : nullptr);
+            ++i;
+            continue;
+        }
         std::string v;
         if (match(arg, "/I", v)) {
             DefaultDevice.Address = v;
@@ -141,6 +164,10 @@ std::string CommandLineHelp() {
            "                 6 SHA-384, 7 SHA-512\n"
            "  /p<protocol>   privacy: 1 none, 2 DES, 4 AES-128, 20 AES-192, 21 AES-256\n"
            "\n"
+           "  --max-repetitions N\n"
+           "                 rows asked per get-bulk request of a table read with SNMPv2c\n"
+           "                 and SNMPv3 (default: as many as fit one Ethernet frame);\n"
+           "                 0 reads tables with get-next, a row per request\n"
            "  --help         print this text and exit\n"
            "  --version      print the version and exit\n"
            "\n"

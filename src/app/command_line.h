@@ -2,6 +2,7 @@
 // and the kept texts passed on to the sibling tools.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -35,8 +36,12 @@ class CommandLineError : public std::runtime_error {
 // The agent address given with /I, read by windows that show it.
 extern std::string DeviceAddress;
 
+// The largest value --max-repetitions takes.
+inline constexpr std::int32_t kMostMaxRepetitions = 1000;
+
 // Parses the arguments (program name excluded) into DefaultDevice, DefaultScope,
-// DefaultSecurity, DeviceAddress and the kept texts. Unknown arguments are ignored.
+// DefaultSecurity, DeviceAddress and the kept texts. Unknown arguments are ignored;
+// "--max-repetitions N" sets DefaultMaxRepetitions.
 void ParseCommandLine(const std::vector<std::string>& args, LaunchParameters& kept);
 
 // The switch ("/I", "/R", ...) that takes each argument, in the order and with the version

@@ -180,7 +180,7 @@ void TMainForm::FormCreate() {
 
         UnitBinding = makeBinding(dtChassisModuleTable, vlTable, 1, StatusPanel0);
         UnitBinding->AttachListView(UnitListView, true);
-        UnitBinding->Get();
+        unitTableFresh_ = UnitBinding->Get();
 
         LedBinding = makeBinding(dtChassisLedTable, vlTable, 1, StatusPanel0);
         LedBinding->AttachListView(PortInfoListView, true);
@@ -269,6 +269,10 @@ QString TMainForm::statusText() const {
 }
 
 void TMainForm::readUnitTable() {
+    if (unitTableFresh_) {
+        unitTableFresh_ = false;
+        return;
+    }
     UnitBinding->Get();
 }
 

@@ -91,6 +91,9 @@ class TMainForm : public QMainWindow, public ChassisHost {
 
   private:
     void createMenus();
+    // The module table as read at creation, not yet used by a panel load: the first load
+    // takes it as it is instead of reading it again a moment later.
+    bool unitTableFresh_ = false;
     std::unique_ptr<NmSNMPRequest2Edits> makeBinding(const void* table, int kind, int indexCount,
                                                      QWidget* statusTarget);
 };

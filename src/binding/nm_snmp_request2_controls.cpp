@@ -14,8 +14,6 @@
 
 namespace {
 
-const char* const kNotActive = "Stop, SNMP Request is not active.";
-
 // Collects the error record a synchronous call reports, and passes it on to the request's
 // own error function.
 class ErrorCapture {
@@ -215,7 +213,7 @@ void NmSNMPRequest2Controls::onGetReply(NmSNMPError& error) {
         DoAfterGet();
         Busy = false;
         NmSNMPError stopped = error;
-        stopped.Text = kNotActive;
+        stopped.Text = nmSnmpText(kRequestInactive);
         if (statusTarget_) {
             LastOp = 0;
             if (Request.OnError)
@@ -242,7 +240,7 @@ void NmSNMPRequest2Controls::startNextRow() {
     // Nothing else would ever end this read.
     NmSNMPError error = capture.last;
     if (!capture.captured)
-        error.Text = kNotActive;
+        error.Text = nmSnmpText(kRequestInactive);
     failGet(error);
 }
 

@@ -44,11 +44,47 @@ ChassisGeometry corvaneB() {
     return g;
 }
 
+// Passes everything on to the main window, except that each shared table is read at most once.
+class ReadOnceHost : public ChassisHost {
+  public:
+    explicit ReadOnceHost(ChassisHost* host) : host_(host) {}
+    void setStatusText(const QString& text) override { host_->setStatusText(text); }
+    QTreeWidget* unitListView() override { return host_->unitListView(); }
+    void readUnitTable() override { host_->readUnitTable(); }
+    QTreeWidget* ledListView() override { return host_->ledListView(); }
+    void readLedTable() override {
+        if (!ledsRead_)
+            host_->readLedTable();
+        ledsRead_ = true;
+    }
+    QTreeWidget* cpuCardListView() override { return host_->cpuCardListView(); }
+    void readCpuCardTable() override {
+        if (!cpuCardsRead_)
+            host_->readCpuCardTable();
+        cpuCardsRead_ = true;
+    }
+    std::unique_ptr<PanelBinding> bindFanState(QLabel* target) override {
+        return host_->bindFanState(target);
+    }
+    std::unique_ptr<PanelBinding> bindPowerTable(QTreeWidget* target) override {
+        return host_->bindPowerTable(target);
+    }
+
+  private:
+    ChassisHost* host_;
+    bool ledsRead_ = false;
+    bool cpuCardsRead_ = false;
+};
+
 }  // namespace
 
 TChassisPanel::TChassisPanel(ChassisHost* host, QWidget* owner, const ChassisGeometry& geometry,
                              bool fixedFourRows)
-    : QWidget(owner), host_(host), geometry_(geometry), fixedFourRows_(fixedFourRows) {
+    : QWidget(owner),
+      host_(host),
+      geometry_(geometry),
+      fixedFourRows_(fixedFourRows),
+      moduleHost_(std::make_unique<ReadOnceHost>(host)) {
     setObjectName(geometry.name);
     resize(geometry.size);
     auto* front = new PictureWidget("Image1", this,
@@ -209,27 +245,27 @@ void TChassisPanel::ShowSlots() {
 TModulePanel* TChassisPanel::createModule(int index) {
     switch (index) {
         case 0:
-            return new TPanelMCA(host_, this);
+            return new TPanelMCA(moduleHost_.get(), this);
         case 1:
-            return new TPanelMCB(host_, this);
+            return new TPanelMCB(moduleHost_.get(), this);
         case 2:
-            return new TPanelLC1(host_, this);
+            return new TPanelLC1(moduleHost_.get(), this);
         case 3:
-            return new TPanelLC2(host_, this);
+            return new TPanelLC2(moduleHost_.get(), this);
         case 4:
-            return new TPanelLC3(host_, this);
+            return new TPanelLC3(moduleHost_.get(), this);
         case 5:
-            return new TPanelLC4(host_, this);
+            return new TPanelLC4(moduleHost_.get(), this);
         case 6:
-            return new TPanelLC6(host_, this);
+            return new TPanelLC6(moduleHost_.get(), this);
         case 7:
-            return new TPanelLC7(host_, this);
+            return new TPanelLC7(moduleHost_.get(), this);
         case 8:
-            return new TPanelLC8(host_, this);
+            return new TPanelLC8(moduleHost_.get(), this);
         case 9:
-            return new TPanelLC9(host_, this);
+            return new TPanelLC9(moduleHost_.get(), this);
         case 10:
-            return new TPanelLC10(host_, this);
+            return new TPanelLC10(moduleHost_.get(), this);
         default:
             return nullptr;
     }

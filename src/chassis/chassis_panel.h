@@ -55,6 +55,9 @@ class TChassisPanel : public QWidget {
     QFrame* fanBox_ = nullptr;
     std::unique_ptr<PanelBinding> fanBinding_;
     std::unique_ptr<PanelBinding> powerBinding_;
+    // The host as the module panels see it: the LED and management-module tables are read once
+    // per panel, by the first module that needs them, and every module uses those rows.
+    std::unique_ptr<ChassisHost> moduleHost_;
 };
 
 class TPanelCorvaneA : public TChassisPanel {

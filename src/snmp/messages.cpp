@@ -155,6 +155,10 @@ const MessageTable kNmSnmp = {
     "Log database field not found!",
     "Bad syntax for the history chart of log!",
     "Unknown error code!",
+    "Walk stopped: the agent's answer [ANSWER] does not come after [ASKED]!",
+    "The agent's answer does not match the request!",
+    "Walk stopped after [COUNT] rows!",
+    "Stop, SNMP Request is not active.",
 };
 
 const MessageTable kStatus = {
@@ -312,8 +316,8 @@ std::string ComposeStatusLine(int k, const std::string& listName, const std::str
 std::string nmSnmpText(int code) {
     if (code == 0)
         return messageText(NmSnmpTexts, 0);
-    if (code <= -501 && code >= -528)
-        return messageText(NmSnmpTexts, -(code + 500));
+    if (code <= -501 && code >= -kLastNmSnmpCode)
+        return messageText(NmSnmpTexts, static_cast<std::size_t>(-(code + 500)));
     return messageText(NmSnmpTexts, 28);
 }
 

@@ -53,7 +53,16 @@ class NmSNMPException : public std::runtime_error {
     int code_;
 };
 
-// Raises code c of NmSnmpTexts (-501 … -528).
+// The access layer's own codes, -501 … -532. Those after -528 ("Unknown error code!") are the
+// walk's: -529 an answer that does not increase ([ANSWER], [ASKED]), -530 an answer that does
+// not fit its request, -531 the row bound of a walk ([COUNT]), -532 a request made inactive.
+inline constexpr int kLastNmSnmpCode = 532;
+inline constexpr int kWalkNotIncreasing = -529;
+inline constexpr int kAnswerMismatch = -530;
+inline constexpr int kWalkTooLong = -531;
+inline constexpr int kRequestInactive = -532;
+
+// Raises code c of NmSnmpTexts (-501 … -532).
 [[noreturn]] void raiseNmSnmpError(int code);
 // Raises code c of CommonTexts (-1 … -25), after applying placeholder substitutions.
 [[noreturn]] void raiseCommonError(

@@ -62,7 +62,8 @@ NmSNMPRequest::NmSNMPRequest()
     : Timeout(DefaultTimeout),
       Device(DefaultDevice),
       Scope(DefaultScope),
-      Security(DefaultSecurity) {}
+      Security(DefaultSecurity),
+      MaxRepetitions(DefaultMaxRepetitions) {}
 
 NmSNMPRequest::~NmSNMPRequest() {
     Active = false;
@@ -78,6 +79,7 @@ NmSNMPRequest::~NmSNMPRequest() {
     // A reply that outlives the wait finds nobody.
     if (GlobalSession)
         GlobalSession->forgetOwner(this);
+    *alive_ = false;
 }
 
 SnmpTarget NmSNMPRequest::target() const {
@@ -258,6 +260,8 @@ bool NmSNMPRequest::Get(bool& ok, bool first) {
         ok = false;
         return false;
     }
+    if (VarList.IsTableKind())
+        return walkGet(ok, first);
     const SnmpTarget t = target();
     const SnmpPdu pdu = buildPdu(first ? BuildMode::Read : BuildMode::Continue);
     PduType type;
@@ -285,6 +289,10 @@ void NmSNMPRequest::GetAsync(bool& ok, Handler handler, void* owner, bool first)
     ok = true;
     if (!Active) {
         ok = false;
+        return;
+    }
+    if (VarList.IsTableKind()) {
+        walkGetAsync(ok, std::move(handler), first);
         return;
     }
     const SnmpTarget t = target();

@@ -163,6 +163,8 @@ int pduCommand(PduType type) {
             return SNMP_MSG_GET;
         case PduType::GetNext:
             return SNMP_MSG_GETNEXT;
+        case PduType::GetBulk:
+            return SNMP_MSG_GETBULK;
         case PduType::Set:
             return SNMP_MSG_SET;
     }
@@ -590,6 +592,10 @@ netsnmp_pdu* buildPdu(PduType type, const SnmpPdu& in, bool v3) {
     netsnmp_pdu* pdu = snmp_pdu_create(pduCommand(type));
     if (!pdu)
         return nullptr;
+    if (type == PduType::GetBulk) {
+        pdu->non_repeaters = in.nonRepeaters;
+        pdu->max_repetitions = in.maxRepetitions;
+    }
     if (v3) {
         pdu->securityLevel = in.securityLevel;
         if (!in.contextName.empty()) {

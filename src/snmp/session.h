@@ -14,7 +14,7 @@
 #include "snmp_types.h"
 #include "snmp_value.h"
 
-enum class PduType { Get, GetNext, Set };
+enum class PduType { Get, GetNext, GetBulk, Set };
 
 // A checked agent target; built by prepareTarget from a request's copies of the records.
 struct SnmpTarget {
@@ -32,6 +32,9 @@ struct SnmpPdu {
     std::string contextName;
     std::string contextEngineId;
     std::vector<VarBind> vbs;
+    // GetBulk only: the leading bindings asked once, and the repetitions of the others.
+    std::int32_t nonRepeaters = 0;
+    std::int32_t maxRepetitions = 0;
 };
 
 struct SnmpResponse {

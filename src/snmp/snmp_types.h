@@ -41,6 +41,10 @@ extern NmSNMPDevice DefaultDevice;
 extern NmSNMPScope DefaultScope;
 extern NmSNMPSecurity DefaultSecurity;
 extern std::int32_t DefaultTimeout;  // hundredths of a second
+// Rows asked per get-bulk of a table walk (SNMPv2c, SNMPv3): -1 chosen from the walk's columns,
+// 0 get-next walks throughout, N that many. Set by --max-repetitions; SNMPv1 always walks with
+// get-next.
+extern std::int32_t DefaultMaxRepetitions;
 
 // Puts the four defaults back to their start-up values.
 void ResetDefaultTarget();

@@ -141,6 +141,32 @@ TEST(CommandLine, SwitchOrderAndVersionGate) {
     }
 }
 
+TEST(CommandLine, MaxRepetitionsSetsTheWalkKind) {
+    EXPECT_EQ((parse({"/v1"}), DefaultMaxRepetitions), -1);  // chosen per walk
+    const Parsed p = parse({"/I192.0.2.1", "--max-repetitions", "0", "/v1"});
+    EXPECT_EQ(DefaultMaxRepetitions, 0);
+    EXPECT_EQ(p.security.Version, 1);
+    EXPECT_EQ(p.device.Address, "192.0.2.1");
+    parse({"--max-repetitions", "25"});
+    EXPECT_EQ(DefaultMaxRepetitions, 25);
+    // The value is not read as a switch of its own.
+    EXPECT_EQ((parse({"--max-repetitions", "7", "/Ix"}), DefaultMaxRepetitions), 7);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--max-repetitions"},
+                                                 {"--max-repetitions", "-1"},
+                                                 {"--max-repetitions", "many"},
+                                                 {"--max-repetitions", "1001"},
+                                                 {"--max-repetitions", "/v1"}}) {
+        EXPECT_THROW(parse(args), CommandLineError) << args.back();
+    }
+    try {
+        parse({"--max-repetitions", "many"});
+    } catch (const CommandLineError& e) {
+        EXPECT_STREQ(e.what(), "--max-repetitions wants a whole number from 0 to 1000, not 'many'");
+    }
+    EXPECT_NE(CommandLineHelp().find("--max-repetitions N"), std::string::npos);
+    ResetDefaultTarget();
+}
+
 TEST(CommandLine, BadNumbersStopStartup) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"/vX"},
                                                  {"/v"},

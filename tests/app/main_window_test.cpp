@@ -16,6 +16,7 @@
 #include "main_form.h"
 #include "message_box.h"
 #include "module_panels.h"
+#include "pdu_log.h"
 #include "sim_process.h"
 #include "snmp_types.h"
 #include "snmpd_fixture.h"
@@ -93,9 +94,9 @@ class MainWindowTest : public ::testing::Test {
         fs::remove_all(work_);
     }
     // A main window aimed at the agent with SNMPv1, identified and with its panel loaded.
-    std::unique_ptr<TMainForm> open(std::uint16_t port) {
+    std::unique_ptr<TMainForm> open(std::uint16_t port, const std::string& version = "/v1") {
         auto form =
-            std::make_unique<TMainForm>(std::vector<std::string>{"/I127.0.0.1", "/v1"}, work_);
+            std::make_unique<TMainForm>(std::vector<std::string>{"/I127.0.0.1", version}, work_);
         DefaultDevice.Port = port;
         form->FormCreate();
         form->LoadChassisPanel();
@@ -209,6 +210,48 @@ TEST_F(MainWindowTest, OtherAgentsGetNoPanel) {
         EXPECT_EQ(form->currentPanel(), nullptr);
         EXPECT_EQ(DeviceOID, "");
         EXPECT_NE(form->statusText().indexOf("timed out"), -1);
+    }
+}
+
+TEST_F(MainWindowTest, StartupReadsEachSharedTableOnce) {
+    // A walk starts with a request for the table's first column itself, not one of its rows.
+    const std::map<std::string, std::string> firstColumns = {
+        {"module", kEquipment + ".4.1.1.4"},
+        {"power", kEquipment + ".2.1.1.2"},
+        {"LED", kEquipment + ".6.1.1.2"},
+        {"management module", kEquipment + ".1.1.1.2"},
+    };
+    for (const char* version : {"/v1", "/v0"}) {
+        SCOPED_TRACE(version);
+        const std::string log = work_ + "/pdus" + version[2] + ".log";
+        SimProcess agent("corvane-b", {"--log-pdus", log});
+        ASSERT_TRUE(agent.ready());
+        auto walks = [&] {
+            std::map<std::string, int> n;
+            for (const std::string& line : corvane::test::readPduLog(log))
+                for (const auto& [table, column] : firstColumns)
+                    n[table] += (line + " ").find(" " + column + " ") != std::string::npos;
+            return n;
+        };
+        auto form = open(agent.port(), version);
+        ASSERT_NE(form->currentPanel(), nullptr);
+        for (const auto& [table, count] : walks())
+            EXPECT_EQ(count, 1) << table;
+        const auto sent = corvane::test::readPduLog(log);
+        const bool bulk = std::string(version) == "/v1";
+        EXPECT_EQ(
+            std::count_if(sent.begin(), sent.end(),
+                          [](const std::string& l) { return l.rfind("getbulk", 0) == 0; }) > 0,
+            bulk);
+        if (bulk) {
+            EXPECT_LE(sent.size(), 40u);
+        }
+
+        SetMessageHandler([](const MessageRequest&) { return true; });
+        form->RefreshClick();
+        ASSERT_NE(form->currentPanel(), nullptr);
+        for (const auto& [table, count] : walks())
+            EXPECT_EQ(count, 2) << table << " after Refresh";
     }
 }
 

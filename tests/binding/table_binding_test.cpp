@@ -220,7 +220,9 @@ TEST_F(BindingTable, SetReportsAndRefresh) {
         const auto sent = pdusSince(before);
         ASSERT_FALSE(sent.empty());
         EXPECT_EQ(sent[0].rfind("set ", 0), 0u) << sent[0];
-        EXPECT_EQ(sent.size() > 1 && sent[1].rfind("getnext ", 0) == 0, c.readsAgain);
+        const bool read = sent.size() > 1 &&
+                          (sent[1].rfind("getnext ", 0) == 0 || sent[1].rfind("getbulk ", 0) == 0);
+        EXPECT_EQ(read, c.readsAgain);
         if (c.fails) {
             ASSERT_EQ(shown.size(), 1u);  // even with a status bar
             EXPECT_EQ(shown[0].kind, MessageKind::Error);
@@ -268,6 +270,7 @@ TEST_F(BindingTable, ClearingActiveStopsAnAsynchronousRead) {
     QWidget page;
     TableWindow w(&page);
     auto b = bind(kTable, vlTable, 2);
+    b->Request.MaxRepetitions = 0;  // a row per answer
     w.attach(*b, true);
     ASSERT_TRUE(b->Get());
     runEventsUntil([&] { return w.list->topLevelItemCount() > 0 || !b->Busy; });
@@ -277,4 +280,43 @@ TEST_F(BindingTable, ClearingActiveStopsAnAsynchronousRead) {
     EXPECT_LT(w.list->topLevelItemCount(), 3);
     EXPECT_TRUE(w.bar->currentMessage().contains("Stop, SNMP Request is not active."))
         << w.bar->currentMessage().toStdString();
+}
+
+TEST_F(BindingTable, StopEndsABulkWalkAtTheNextAnswer) {
+    // 60 rows of two columns, ten rows an answer, every answer 50 ms late.
+    const SNMPVarDescriptor kLong[] = {
+        {"1.3.6.1.4.1.32473.99.8.1.1", "Index", synInteger, vfIndex | vfRead},
+        {"1.3.6.1.4.1.32473.99.8.1.2", "Value", synInteger, vfRead},
+        {nullptr}};
+    const auto profile = dataDir() / "long.snmprec";
+    {
+        std::ofstream out(profile);
+        for (int c = 1; c <= 2; ++c)
+            for (int r = 1; r <= 60; ++r)
+                out << kLong[c - 1].Oid << "." << r << "|2|" << r << "\n";
+    }
+    log_ = dataDir() / "pdus-long-stop.log";
+    std::filesystem::remove(log_);
+    agent_ = std::make_unique<corvane::test::SimProcess>(
+        profile.string(), std::vector<std::string>{"--delay", "50", "--log-pdus", log_.string()});
+    ASSERT_TRUE(agent_->ready());
+    QTreeWidget list(&window);
+    QStatusBar bar(&window);
+    auto b = bind(kLong, vlTable, 1);
+    b->Request.MaxRepetitions = 10;
+    b->AttachListView(&list, true);
+    b->SetStatusTarget(&bar);
+    ASSERT_TRUE(b->Get());
+    // Stop once the first answer's rows are in, while the second request is out.
+    runEventsUntil([&] { return b->RowCount >= 1 || !b->Busy; });
+    b->Request.Active = false;
+    waitIdle(*b);
+    EXPECT_GE(list.topLevelItemCount(), 10);
+    EXPECT_LE(list.topLevelItemCount(), 20);
+    EXPECT_TRUE(bar.currentMessage().contains("Stop, SNMP Request is not active."))
+        << bar.currentMessage().toStdString();
+    const auto sent = pdus();
+    ASSERT_EQ(sent.size(), 2u) << "no request after the answer that came after Stop";
+    for (const std::string& line : sent)
+        EXPECT_EQ(line.rfind("getbulk nr=0 mr=10 ", 0), 0u) << line;
 }

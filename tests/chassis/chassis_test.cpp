@@ -45,6 +45,7 @@ class FakeHost : public ChassisHost {
     QString fanState;
     QString status;
     int ledReads = 0;
+    int cpuReads = 0;
 
     FakeHost() {
         for (QTreeWidget* v : {&unitView, &ledView, &cpuView})
@@ -59,7 +60,10 @@ class FakeHost : public ChassisHost {
         fill(&ledView, leds);
     }
     QTreeWidget* cpuCardListView() override { return &cpuView; }
-    void readCpuCardTable() override { fill(&cpuView, cpuCards); }
+    void readCpuCardTable() override {
+        ++cpuReads;
+        fill(&cpuView, cpuCards);
+    }
     std::unique_ptr<PanelBinding> bindFanState(QLabel* target) override {
         return std::make_unique<FakeBinding>([this, target] { target->setText(fanState); });
     }
@@ -239,6 +243,37 @@ TEST(LineCard, FirstCardReadsTheLedTableAndLampsAreShaped) {
     EXPECT_FALSE(down->mask().contains(QPoint(3, 5)) && down->mask().contains(QPoint(0, 5)));
 }
 
+TEST(ChassisPanel, SharedTablesAreReadOncePerLoad) {
+    app();
+    FakeHost host;
+    host.fanState = "in-operation";
+    host.power = fullPower();
+    host.units = {{"1", "Corvane-MC-A"}, {"2", "Corvane-MC-B"}, {"3", "Corvane-LC7"},
+                  {"4", "Corvane-LC1"},  {"5", "Corvane-LC6"},  {"6", "N/A"},
+                  {"7", "Corvane-LC4"},  {"8", "Corvane-LC10"}};
+    host.leds = {{"1", "Prt3/1", "steady-green", "ethernet", "copper"},
+                 {"2", "Prt4/1", "steady-amber", "ethernet", "copper"},
+                 {"3", "Prt8/26", "steady-green", "ethernet", "fiber"}};
+    host.cpuCards = {{"1", "usb", "active", "two-LEDs", "off", "link-100"},
+                     {"2", "usb", "standby", "one-LED", "off", "link-100"}};
+    {
+        TPanelCorvaneB panel(&host, nullptr);
+        panel.LoadPanel();
+        EXPECT_EQ(host.ledReads, 1);
+        EXPECT_EQ(host.cpuReads, 1);
+        // Every card took its lamps from the one read, the first card placed too.
+        EXPECT_TRUE(shown(moduleIn(&panel, 2), "Port1PanelT"));
+        EXPECT_EQ(colour(moduleIn(&panel, 3), "Port1Panel"), QColor(255, 128, 0));
+        EXPECT_TRUE(shown(moduleIn(&panel, 7), "Port26PanelF"));
+        EXPECT_TRUE(shown(moduleIn(&panel, 0), "Image_CPU2"));
+        EXPECT_FALSE(shown(moduleIn(&panel, 1), "Image_CPU2"));
+    }
+    TPanelCorvaneB refreshed(&host, nullptr);  // Refresh builds a new panel
+    refreshed.LoadPanel();
+    EXPECT_EQ(host.ledReads, 2);
+    EXPECT_EQ(host.cpuReads, 2);
+}
+
 TEST(ManagementModule, ConsoleMasterSpeedAndCpuBar) {
     app();
     FakeHost host;
@@ -256,9 +291,11 @@ TEST(ManagementModule, ConsoleMasterSpeedAndCpuBar) {
     for (int k = 1; k <= 8; ++k)
         EXPECT_EQ(shown(m, QString("Image_CPU%1").arg(k)), k <= 3) << k;
 
+    // Another load: a new panel reads the table again.
     host.cpuCards = {{"1", "rs232", "active", "lots", "steady-green", "link-9"}};
-    panel.CreateModulePanel("Corvane-MC-B", 2);
-    TModulePanel* other = moduleIn(&panel, 1);
+    TPanelCorvaneB reloaded(&host, nullptr);
+    reloaded.CreateModulePanel("Corvane-MC-B", 2);
+    TModulePanel* other = moduleIn(&reloaded, 1);
     for (int k = 1; k <= 8; ++k)
         EXPECT_TRUE(shown(other, QString("Image_CPU%1").arg(k)));
     EXPECT_EQ(colour(other, "Mgmt_LED2"), QColor(0, 255, 0));  // unknown speed leaves it

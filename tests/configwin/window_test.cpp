@@ -209,8 +209,9 @@ TEST_F(ConfigFormWindow, SwitchingPagesStopsThePreviousPagesWalk) {
     startAgent({"--delay", "60"});
     TConfigForm form;
     form.CreatePageControl();
-    auto* slow =
-        form.AddListViewPage("Values", bind(&form, kLongTable, vlTable, 1), -1, "", -1, "");
+    auto slowBinding = bind(&form, kLongTable, vlTable, 1);
+    slowBinding->Request.MaxRepetitions = 0;  // a row per answer: the switch comes mid-walk
+    auto* slow = form.AddListViewPage("Values", std::move(slowBinding), -1, "", -1, "");
     auto* other = form.AddEditorPage("System", bind(&form, kSettableGroup, vlScalar));
     form.show();
     runEventsUntil([&] { return slow->List->ListView->topLevelItemCount() >= 3; });

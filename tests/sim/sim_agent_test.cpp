@@ -264,6 +264,120 @@ TEST(SimFaults, DropEveryNthRequestAndDelayAnswers) {
     }
 }
 
+// A profile of its own in a temporary folder, removed with it.
+class TempProfile {
+  public:
+    explicit TempProfile(const std::string& content) {
+        char dir[] = "/tmp/corvane-sim-profile-XXXXXX";
+        dir_ = mkdtemp(dir) ? dir : "";
+        std::ofstream(path()) << content;
+    }
+    ~TempProfile() {
+        std::remove(path().c_str());
+        rmdir(dir_.c_str());
+    }
+    std::string path() const { return dir_ + "/switch.snmprec"; }
+
+  private:
+    std::string dir_;
+};
+
+const std::string kBigName = "1.3.6.1.2.1.1.5.0";
+const std::string kBigLocation = "1.3.6.1.2.1.1.6.0";
+const std::string kNames = "1.3.6.1.4.1.32473.99.2.1.2";
+
+std::string nameOf(int row) {
+    return "name" + std::to_string(row) + std::string(15, '-');
+}
+
+// Five rows of about 40 octets each.
+std::string smallTable() {
+    std::string rows;
+    for (int i = 1; i <= 5; ++i)
+        rows += kNames + "." + std::to_string(i) + "|4|" + nameOf(i) + "\n";
+    return rows;
+}
+
+TEST(SimFaults, ResponsesTooLongForADatagramAreAnsweredNotDropped) {
+    // 70,000 octets in one value; two values of 40,000 that fit only one at a time.
+    TempProfile profile(kSysDescr + "|4|" + std::string(70000, 'a') + "\n" + kBigName + "|4|" +
+                        std::string(40000, 'b') + "\n" + kBigLocation + "|4|" +
+                        std::string(40000, 'c') + "\n" + smallTable());
+    SimProcess sim(profile.path());
+    ASSERT_TRUE(sim.ready());
+    for (const auto& security : {kV1Read, kV2Read, kV3}) {
+        SCOPED_TRACE(security[0]);
+        auto r = snmp(sim, "snmpget", security, {kSysDescr});
+        EXPECT_NE(r.exitCode, 0);
+        EXPECT_NE(r.err.find("tooBig"), std::string::npos) << r.err << r.out;
+    }
+    // Get-bulk gets fewer repetitions instead, down to what fits.
+    auto bulk = snmp(sim, "snmpbulkget", kV2Read, {"1.3.6.1.2.1.1.4"}, {"-Cr3"});
+    EXPECT_EQ(bulk.exitCode, 0) << bulk.err;
+    const auto rows = parseLines(bulk.out);
+    ASSERT_EQ(rows.size(), 1u) << bulk.out.substr(0, 200);
+    EXPECT_EQ(rows[0].first, kBigName);
+    EXPECT_EQ(rows[0].second.size(), 40000u);
+}
+
+TEST(SimFaults, BulkTooBigAboveTheGivenSize) {
+    TempProfile profile(smallTable());
+    SimProcess sim(profile.path(), {"--bulk-toobig", "160"});
+    ASSERT_TRUE(sim.ready());
+    auto small = snmp(sim, "snmpbulkget", kV2Read, {kNames}, {"-Cr2"});
+    EXPECT_EQ(small.exitCode, 0) << small.err;
+    EXPECT_EQ(parseLines(small.out).size(), 2u);
+    for (const auto& security : {kV2Read, kV3}) {
+        auto big = snmp(sim, "snmpbulkget", security, {kNames}, {"-Cr5"});
+        EXPECT_NE(big.err.find("tooBig"), std::string::npos) << security[0] << big.err << big.out;
+    }
+    // Get-next answers of the same size are not touched.
+    auto next = snmp(sim, "snmpgetnext", kV2Read, {kNames, kNames, kNames, kNames, kNames});
+    EXPECT_EQ(next.exitCode, 0) << next.err;
+}
+
+TEST(SimFaults, BulkCutEndsAnswersInsideARepetition) {
+    TempProfile profile(smallTable());
+    SimProcess sim(profile.path(), {"--bulk-cut", "3"});
+    ASSERT_TRUE(sim.ready());
+    for (const auto& security : {kV2Read, kV3}) {
+        auto r = snmp(sim, "snmpbulkget", security, {kNames, kNames + ".2"}, {"-Cr4"});
+        std::vector<std::string> oids;
+        for (const auto& [oid, value] : parseLines(r.out))
+            oids.push_back(oid.substr(kNames.size() + 1));
+        EXPECT_EQ(oids, (std::vector<std::string>{"1", "3", "2"})) << security[0] << r.err;
+    }
+}
+
+TEST(SimFaults, JumpsSendAnswersBackOrRound) {
+    TempProfile profile(smallTable());
+    {
+        // After row 3 the walk goes round to row 1, in get-next and in get-bulk.
+        SimProcess sim(profile.path(), {"--jump", kNames + ".4=" + kNames + ".1"});
+        ASSERT_TRUE(sim.ready());
+        auto next = snmp(sim, "snmpgetnext", kV2Read, {kNames + ".3"});
+        EXPECT_EQ(parseLines(next.out),
+                  (std::vector<std::pair<std::string, std::string>>{{kNames + ".1", nameOf(1)}}));
+        auto bulk = snmp(sim, "snmpbulkget", kV2Read, {kNames}, {"-Cr7"});
+        std::vector<std::string> oids;
+        for (const auto& [oid, value] : parseLines(bulk.out))
+            oids.push_back(oid.substr(kNames.size() + 1));
+        EXPECT_EQ(oids, (std::vector<std::string>{"1", "2", "3", "1", "2", "3", "1"}));
+        auto walk = snmp(sim, "snmpwalk", kV1Read, {kNames});
+        EXPECT_NE(walk.err.find("not increasing"), std::string::npos) << walk.err;
+    }
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--jump", kNames + ".4"},
+          std::vector<std::string>{"--jump", kNames + ".4=" + kNames + ".9"},
+          std::vector<std::string>{"--bulk-toobig", "many"}}) {
+        std::vector<std::string> argv{SimProcess::binaryPath(), "--profile", profile.path()};
+        argv.insert(argv.end(), bad.begin(), bad.end());
+        auto r = runCommand(argv, std::chrono::seconds(5));
+        EXPECT_NE(r.exitCode, 0) << bad[1];
+        EXPECT_NE(r.err.find(bad[0]), std::string::npos) << r.err;
+    }
+}
+
 TEST(SimLog, PduLogHasOneLinePerRequest) {
     char dir[] = "/tmp/corvane-sim-test-XXXXXX";
     ASSERT_NE(mkdtemp(dir), nullptr);

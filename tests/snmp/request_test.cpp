@@ -23,14 +23,46 @@ using corvane::test::SimProcess;
 
 namespace {
 
-// A small switch: a system group and one table (index, name, value, status) whose value
-// column has rows 1 and 2 only. The table is the last object, so the agent's view ends there.
+// A small switch: a system group, a sparse table (below), and one table (index, name, value,
+// status) whose value column has rows 1 and 2 only. That table is the last object, so the
+// agent's view ends there.
+//
+// The sparse table, rows 1 to 8 (- no instance):
+//   Index  1  -  3  4  5  6  7  8   a hole in the first column
+//   Name   a  b  c  d  e  -  -  -   ends after row 5
+//   Middle m  m  -  m  -  -  m  -   holes in a middle column
+//   Count  - 20 30  -  -  -  -  -   starts late and ends after row 3
+//   Last   x  x  x  x  -  x  -  -   holes in the last column
+// Row 8 has only its index column.
 const char* kProfile =
     "1.3.6.1.2.1.1.1.0|4|Test switch\n"
     "1.3.6.1.2.1.1.8.0|67|12345\n"
     "1.3.6.1.2.1.1.4.0|4|ops\n"
     "1.3.6.1.2.1.1.5.0|4|sw1\n"
     "1.3.6.1.2.1.1.6.0|4|lab\n"
+    "1.3.6.1.4.1.32473.99.1.1.1.1|2|1\n"
+    "1.3.6.1.4.1.32473.99.1.1.1.3|2|3\n"
+    "1.3.6.1.4.1.32473.99.1.1.1.4|2|4\n"
+    "1.3.6.1.4.1.32473.99.1.1.1.5|2|5\n"
+    "1.3.6.1.4.1.32473.99.1.1.1.6|2|6\n"
+    "1.3.6.1.4.1.32473.99.1.1.1.7|2|7\n"
+    "1.3.6.1.4.1.32473.99.1.1.1.8|2|8\n"
+    "1.3.6.1.4.1.32473.99.1.1.2.1|4|a\n"
+    "1.3.6.1.4.1.32473.99.1.1.2.2|4|b\n"
+    "1.3.6.1.4.1.32473.99.1.1.2.3|4|c\n"
+    "1.3.6.1.4.1.32473.99.1.1.2.4|4|d\n"
+    "1.3.6.1.4.1.32473.99.1.1.2.5|4|e\n"
+    "1.3.6.1.4.1.32473.99.1.1.3.1|4|m1\n"
+    "1.3.6.1.4.1.32473.99.1.1.3.2|4|m2\n"
+    "1.3.6.1.4.1.32473.99.1.1.3.4|4|m4\n"
+    "1.3.6.1.4.1.32473.99.1.1.3.7|4|m7\n"
+    "1.3.6.1.4.1.32473.99.1.1.4.2|2|20\n"
+    "1.3.6.1.4.1.32473.99.1.1.4.3|2|30\n"
+    "1.3.6.1.4.1.32473.99.1.1.5.1|4|x1\n"
+    "1.3.6.1.4.1.32473.99.1.1.5.2|4|x2\n"
+    "1.3.6.1.4.1.32473.99.1.1.5.3|4|x3\n"
+    "1.3.6.1.4.1.32473.99.1.1.5.4|4|x4\n"
+    "1.3.6.1.4.1.32473.99.1.1.5.6|4|x6\n"
     "1.3.6.1.4.1.32473.99.2.1.1.1|2|1\n"
     "1.3.6.1.4.1.32473.99.2.1.1.2|2|2\n"
     "1.3.6.1.4.1.32473.99.2.1.1.3|2|3\n"
@@ -77,6 +109,17 @@ const SNMPVarDescriptor kLastColumn[] = {
     {"1.3.6.1.4.1.32473.99.2.1.1", "Index", synInteger, vfIndex},
     {"1.3.6.1.4.1.32473.99.2.1.4", "Status", synInteger, vfRead, &kRowStatus},
     {nullptr}};
+const SNMPVarDescriptor kSparse[] = {
+    {"1.3.6.1.4.1.32473.99.1.1.1", "Index", synInteger, vfIndex | vfRead},
+    {"1.3.6.1.4.1.32473.99.1.1.2", "Name", synDisplayString, vfRead},
+    {"1.3.6.1.4.1.32473.99.1.1.3", "Middle", synDisplayString, vfRead},
+    {"1.3.6.1.4.1.32473.99.1.1.4", "Count", synInteger, vfRead},
+    {"1.3.6.1.4.1.32473.99.1.1.5", "Last", synDisplayString, vfRead},
+    {nullptr}};
+const std::vector<std::string> kSparseRows = {
+    "1|a|m1|-|x1", "2|b|m2|20|x2", "3|c|-|30|x3", "4|d|m4|-|x4",
+    "5|e|-|-|-",   "6|-|-|-|x6",   "7|-|m7|-|-",  "8|-|-|-|-",
+};
 const SNMPVarDescriptor kTwoColumns[] = {
     {"1.3.6.1.4.1.32473.99.2.1.1", "Index", synInteger, vfIndex | vfRead},
     {"1.3.6.1.4.1.32473.99.2.1.2", "Name", synDisplayString, vfRead},
@@ -116,6 +159,84 @@ class RequestTest : public ::testing::Test {
     }
     // The PDUs the agent received, one line each: "TYPE REQID OID[=TAG:VALUE] ...".
     std::vector<std::string> pdus() const { return corvane::test::readPduLog(log_.string()); }
+    // How many of them start with a type word ("getbulk", "getnext").
+    int sentOf(const std::string& type) const {
+        int n = 0;
+        for (const std::string& line : pdus())
+            n += line.rfind(type + " ", 0) == 0;
+        return n;
+    }
+    void useV3(NmSNMPRequest& r) const {
+        r.Security.Version = 3;
+        r.Security.SecurityModel = 3;
+        r.Security.SecurityLevel = 3;
+        r.Security.SecurityName = "corvane";
+        r.Security.AuthProtocol = 5;
+        r.Security.AuthPassword = "corvane-auth";
+        r.Security.PrivProtocol = 4;
+        r.Security.PrivPassword = "corvane-priv";
+    }
+
+    // A row as "cell|cell|...", "-" for a value that was not obtained.
+    static std::string rowText(const NmSNMPVarList& list) {
+        std::string line;
+        for (int i = 0; i < list.Count(); ++i) {
+            const std::string& v = list.Item(i).Value;
+            line += (i ? "|" : "") + (v == "(NOTDONE)" ? std::string("-") : v);
+        }
+        return line;
+    }
+    struct Walked {
+        std::vector<std::string> rows;
+        bool ok = true;
+        int code = 0;          // of the end (asynchronous) or of the last error record
+        std::string text;      // the same
+        bool finished = true;  // the walk ended by itself within the bounds
+    };
+    // Walks the whole table, synchronously or through the handler, within bounds.
+    Walked walk(NmSNMPRequest& r, bool async) {
+        Walked w;
+        if (!async) {
+            errors_.clear();
+            std::string lastText;
+            r.OnError = [&](NmSNMPError* e) {
+                errors_.push_back(e->Code);
+                lastText = e->Text;
+            };
+            for (bool more = r.Get(w.ok, true); more; more = r.Get(w.ok, false)) {
+                w.rows.push_back(rowText(r.VarList));
+                if (w.rows.size() > 200) {
+                    w.finished = false;
+                    break;
+                }
+            }
+            w.code = errors_.empty() ? 0 : errors_.back();
+            w.text = lastText;
+            return w;
+        }
+        bool done = false;
+        NmSNMPRequest::Handler handler = [&](NmSNMPError& e, NmSNMPVarList& list) {
+            if (e.Finished) {
+                done = true;
+                w.code = e.Code;
+                w.text = e.Text;
+                return;
+            }
+            w.rows.push_back(rowText(list));
+            bool sent = false;
+            if (w.rows.size() <= 200)
+                r.GetAsync(sent, handler, this, false);
+            if (!sent)
+                done = true;
+        };
+        r.GetAsync(w.ok, handler, this, true);
+        if (!w.ok)
+            return w;
+        corvane::test::runEventsUntil([&] { return done; }, 10000);
+        w.finished = done && w.rows.size() <= 200;
+        corvane::test::runEventsUntil([&] { return r.PendingReplies == 0; }, 3000);
+        return w;
+    }
 
     static inline fs::path dir_;
     static inline int agents_ = 0;
@@ -161,6 +282,7 @@ TEST_F(RequestTest, InstancesAreSentAsTheyAreAndCannotBeWalked) {
 
 TEST_F(RequestTest, SynchronousWalkReturnsRowsThenEnds) {
     auto r = request(kTwoColumns, vlTable, 1);
+    r->MaxRepetitions = 0;  // get-next: a row per request
     bool ok = false;
     std::vector<std::string> rows;
     bool more = r->Get(ok, true);
@@ -227,6 +349,163 @@ TEST_F(RequestTest, SnmpV1EndOfViewEndsTheWalk) {
     EXPECT_EQ(last.Code, 0);
     EXPECT_EQ(last.Text, "Ok.");
     EXPECT_EQ(async->PendingReplies, 0);
+}
+
+TEST_F(RequestTest, SparseTableGivesTheRightCellsWithEveryWalkKind) {
+    struct Case {
+        const char* name;
+        int version;
+        int maxRepetitions;
+        bool async;
+        std::vector<std::string> agentOptions;
+    } cases[] = {
+        {"v1 get-next", 0, -1, false, {}},
+        {"v1 get-next, handler", 0, -1, true, {}},
+        {"v2c get-next", 1, 0, false, {}},
+        {"v2c bulk", 1, -1, false, {}},
+        {"v2c bulk, handler", 1, -1, true, {}},
+        {"v2c bulk of one row", 1, 1, false, {}},
+        {"v2c bulk of two rows, handler", 1, 2, true, {}},
+        {"v2c bulk of three rows", 1, 3, false, {}},
+        {"v3 bulk", 3, -1, false, {}},
+        // Five columns, answers of seven variables: every answer ends inside a row.
+        {"v2c bulk cut inside a row", 1, 4, false, {"--bulk-cut", "7"}},
+        {"v2c bulk cut inside a row, handler", 1, -1, true, {"--bulk-cut", "7"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        agent_.reset();
+        startAgent(c.agentOptions);
+        auto r = request(kSparse, vlTable, 1, c.version == 3 ? 1 : c.version);
+        if (c.version == 3)
+            useV3(*r);
+        r->MaxRepetitions = c.maxRepetitions;
+        const Walked w = walk(*r, c.async);
+        EXPECT_TRUE(w.finished);
+        EXPECT_EQ(w.rows, kSparseRows);
+        EXPECT_EQ(w.code, 0) << w.text;
+        const bool bulk = c.version != 0 && c.maxRepetitions != 0;
+        EXPECT_EQ(sentOf("getbulk") > 0, bulk);
+        EXPECT_EQ(sentOf("getnext") > 0, !bulk);
+        if (c.version == 1 && c.maxRepetitions == 0) {  // a row per request, and one to end
+            EXPECT_EQ(sentOf("getnext"), 9);
+        }
+    }
+}
+
+TEST_F(RequestTest, BulkWalkAsksFewRequestsAndEndsAtTheEndOfTheView) {
+    // The status column is the last object of the agent: its walk runs into endOfMibView.
+    auto r = request(kTable, vlTableRows, 1);
+    const Walked w = walk(*r, false);
+    EXPECT_EQ(w.rows,
+              std::vector<std::string>({"1|one|10|active", "2|two|20|active", "3|three|-|active"}));
+    EXPECT_TRUE(w.ok);
+    EXPECT_EQ(w.code, 0);
+    const auto sent = pdus();
+    ASSERT_EQ(sent.size(), 1u);  // the whole table and its end in one answer
+    EXPECT_EQ(sent[0].rfind("getbulk nr=0 mr=", 0), 0u) << sent[0];
+    // Every value of the list went out as a column of the one request.
+    EXPECT_NE(sent[0].find(" 1.3.6.1.4.1.32473.99.2.1.1 1.3.6.1.4.1.32473.99.2.1.2 "
+                           "1.3.6.1.4.1.32473.99.2.1.3 1.3.6.1.4.1.32473.99.2.1.4"),
+              std::string::npos)
+        << sent[0];
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(r->VarList.Item(i).Value, "(NOTDONE)") << i;
+}
+
+TEST_F(RequestTest, TooBigAndErrorsFallBackToSmallerRequestsThenGetNext) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> agentOptions;
+        int maxRepetitions;
+        std::vector<std::string> firstTypes;  // the leading PDU kinds with their size
+    } cases[] = {
+        // 5 columns of about 20 octets: 8 rows fit 400 octets only in halves.
+        {"tooBig above 400 octets", {"--bulk-toobig", "400"}, 8, {"mr=8", "mr=4"}},
+        {"tooBig always", {"--bulk-toobig", "1"}, 4, {"mr=4", "mr=2", "mr=1", "getnext"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        agent_.reset();
+        startAgent(c.agentOptions);
+        for (bool async : {false, true}) {
+            auto r = request(kSparse, vlTable, 1);
+            r->MaxRepetitions = c.maxRepetitions;
+            const std::size_t before = pdus().size();
+            const Walked w = walk(*r, async);
+            EXPECT_EQ(w.rows, kSparseRows) << "async " << async;
+            EXPECT_EQ(w.code, 0) << w.text;
+            const auto all = pdus();
+            std::vector<std::string> kinds;
+            for (std::size_t i = before; i < all.size() && kinds.size() < c.firstTypes.size();
+                 ++i) {
+                const auto mr = all[i].find("mr=");
+                kinds.push_back(mr == std::string::npos
+                                    ? all[i].substr(0, all[i].find(' '))
+                                    : all[i].substr(mr, all[i].find(' ', mr) - mr));
+            }
+            EXPECT_EQ(kinds, c.firstTypes) << "async " << async;
+            // The request keeps the size that worked for its next walk.
+            const std::size_t again = pdus().size();
+            EXPECT_EQ(walk(*r, false).rows, kSparseRows);
+            const auto next = pdus();
+            ASSERT_GT(next.size(), again);
+            EXPECT_EQ(next[again].find(c.firstTypes.front()), std::string::npos) << next[again];
+        }
+    }
+}
+
+TEST_F(RequestTest, AnswersThatDoNotIncreaseEndTheWalkWithAStatusText) {
+    const std::string names = "1.3.6.1.4.1.32473.99.2.1.2";
+    struct Case {
+        const char* name;
+        std::string jump;  // FROM=TO
+        int version;
+        int maxRepetitions;
+    } cases[] = {
+        {"round in a circle, get-next", names + ".3=" + names + ".1", 0, -1},
+        {"round in a circle, bulk", names + ".3=" + names + ".1", 1, -1},
+        {"back to the same row, bulk of one", names + ".3=" + names + ".2", 1, 1},
+        {"back into another column, get-next", names + ".3=1.3.6.1.4.1.32473.99.2.1.1.1", 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        agent_.reset();
+        startAgent({"--jump", c.jump});
+        for (bool async : {false, true}) {
+            auto r = request(kTwoColumns, vlTable, 1, c.version);
+            r->MaxRepetitions = c.maxRepetitions;
+            QElapsedTimer t;
+            t.start();
+            const Walked w = walk(*r, async);
+            EXPECT_LT(t.elapsed(), 3000);
+            EXPECT_TRUE(w.finished) << "async " << async;
+            // The rows before the fault, with either kind of walk.
+            EXPECT_EQ(w.rows, std::vector<std::string>({"1|one", "2|two"})) << "async " << async;
+            EXPECT_EQ(w.code, -529) << "async " << async;
+            EXPECT_EQ(w.text.rfind("Walk stopped: the agent's answer 1.3.6.1.4.1.32473.99.2.1.", 0),
+                      0u)
+                << w.text;
+            EXPECT_NE(w.text.find(" does not come after 1.3.6.1.4.1.32473.99.2.1."),
+                      std::string::npos)
+                << w.text;
+            if (!async) {
+                EXPECT_FALSE(w.ok);
+            }
+        }
+        EXPECT_LE(pdus().size(), 8u);
+    }
+}
+
+TEST_F(RequestTest, SnmpV1NeverSendsGetBulk) {
+    for (int repetitions : {-1, 0, 25}) {
+        auto r = request(kTable, vlTableRows, 1, /*version=*/0);
+        r->MaxRepetitions = repetitions;
+        EXPECT_EQ(walk(*r, false).rows.size(), 3u);
+        EXPECT_EQ(walk(*r, true).rows.size(), 3u);
+    }
+    EXPECT_EQ(sentOf("getbulk"), 0);
+    EXPECT_GT(sentOf("getnext"), 0);
 }
 
 TEST_F(RequestTest, TimeoutLeavesNullDerivedValues) {
