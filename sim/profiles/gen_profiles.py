@@ -562,14 +562,13 @@ PORT_CAPABILITIES = {
 
 
 def vlan_windows(p, c, ports):
-    model_caps = PORT_CAPABILITIES
     small = c['name'] == 'Corvane-A'
     # Bridge and 802.1Q capabilities (BITS, dot1dExtendedFilteringServices first).
     p.scalar('1.3.6.1.2.1.17.6.1.1.1', OCTETS,
              bits(0, 1, 3, 6) if small else bits(0, 1, 2, 3, 5, 6))
     rows = []
     for pt in ports:
-        caps = model_caps[model_of(c, pt)]
+        caps = PORT_CAPABILITIES[model_of(c, pt)]
         kind = 'ten' if pt.speed == 10000 and 'ten' in caps else pt.medium
         if kind not in caps:
             kind = 'low' if pt.num <= len(ports_of(model_of(c, pt))) // 2 else 'high'
