@@ -419,7 +419,7 @@ def bridge_id(c, priority, inst=0, other=None):
 
 
 # SNMP group counters: sub-identifier, value at start, growth a second. In Total Request
-# Variables of the 8-slot chassis wraps past 4294967295 about ten minutes after the start.
+# Variables of the 8-slot chassis wraps past 4294967295 some 14 minutes after the start.
 SNMP_COUNTERS = [(1, 3012745118, 41), (2, 3012731490, 41), (3, 12, 0), (4, 2841, 0.05),
                  (5, 57, 0.01), (6, 3, 0), (8, 0, 0), (9, 0, 0), (10, 0, 0), (11, 0, 0),
                  (12, 0, 0), (13, 1702393551, 320), (14, 18407, 0.1), (15, 812377140, 6),
