@@ -378,6 +378,355 @@ def spanning_tree(p, c, ports):
              for pt in ports[:16] for inst in (0, 1, 2)])
 
 
+# --- Data of the hand-built windows -----------------------------------------------------------
+# Written after the groups above, whose rows and rules it partly replaces, and before the
+# catalogue, which then leaves these tables alone. Varied on purpose: every window of the
+# interface, counter, spanning-tree, VLAN, aggregation and LLDP menus shows several kinds of
+# value, and what a window writes is checked with the ranges of its fields.
+
+def grows(value, per_second):
+    """A counter that gains per_second while the simulator runs (sim/README.md)."""
+    return f'{value}+{per_second:g}/s' if per_second else value
+
+
+def span(tag, lo, hi, init=None):
+    rule = f'rw type={tag} range={lo}..{hi}'
+    return rule + f' init={tag}:{init}' if init is not None else rule
+
+
+def ro(tag, value):
+    """A read-only column and the value a row created without it holds."""
+    text = value.hex() if isinstance(value, bytes) else value
+    return f'ro init={tag}{"x" if isinstance(value, bytes) else ""}:{text}'
+
+
+def bits(*numbers):
+    """Octets of a BITS value, bit 0 the most significant bit of the first octet."""
+    octets = bytearray(1 + max(numbers, default=0) // 8)
+    for b in numbers:
+        octets[b // 8] |= 0x80 >> (b % 8)
+    return bytes(octets)
+
+
+def model_of(c, pt):
+    return c['slots'][pt.slot - 1]
+
+
+def bridge_id(c, priority, inst=0, other=None):
+    """Priority with the instance in its low bits, then the bridge's address."""
+    prio = priority + inst
+    return bytes([prio >> 8, prio & 0xff]) + mac('bridge', other or c['name'])
+
+
+# SNMP group counters: sub-identifier, value at start, growth a second. In Total Request
+# Variables of the 8-slot chassis wraps past 4294967295 some 14 minutes after the start.
+SNMP_COUNTERS = [(1, 3012745118, 41), (2, 3012731490, 41), (3, 12, 0), (4, 2841, 0.05),
+                 (5, 57, 0.01), (6, 3, 0), (8, 0, 0), (9, 0, 0), (10, 0, 0), (11, 0, 0),
+                 (12, 0, 0), (13, 1702393551, 320), (14, 18407, 0.1), (15, 812377140, 6),
+                 (16, 2190347112, 34.9), (17, 9211, 0.1), (18, 0, 0), (19, 0, 0), (20, 41, 0),
+                 (21, 120455, 0.2), (22, 322, 0.02), (24, 17, 0), (25, 0, 0), (26, 0, 0),
+                 (27, 0, 0), (28, 3012685071, 41), (29, 45118, 0.02), (31, 6, 0), (32, 0, 0)]
+
+
+def snmp_counters(p, c):
+    small = c['name'] == 'Corvane-A'
+    for sub, value, rate in SNMP_COUNTERS:
+        if not small and value > 1000:
+            value = 4294700000 if sub == 13 else value * 5 // 8
+        p.scalar(f'1.3.6.1.2.1.11.{sub}', COUNTER, grows(value, rate))
+
+
+def mac_control(p, c, ports):
+    """802.3 MAC control of every port: pause support and unknown opcodes that trickle in."""
+    rows = []
+    for pt in ports:
+        n = h('mac-control', pt.ifindex)
+        count = grows(n % 5000, (n % 9 + 1) / 40) if pt.up else n % 40
+        rows.append((str(pt.ifindex), {1: bits(0) if n % 5 else bytes(1), 2: count, 3: count}))
+    p.table('1.3.6.1.2.1.10.7.9.1', {1: (OCTETS, None), 2: (COUNTER, None),
+                                     3: (COUNTER64, None)}, rows)
+
+
+def link_plan(c, ports):
+    """Aggregations and LLDP neighbours, shared by the aggregation and LLDP tables."""
+    up = [pt for pt in ports if pt.up]
+    ten = [pt for pt in up if pt.speed == 10000]
+    one = [pt for pt in up if pt.speed == 1000 and pt.medium != 'copper']
+    copper = [pt for pt in up if pt.medium == 'copper']
+    poe = [pt for pt in copper if model_of(c, pt) == 'Corvane-LC4'] or copper[4:]
+    # aggregator -> member ports; no LACP answers reach aggregator 3
+    lags = {1: ten[0:2], 2: one[-2:], 3: ten[2:4]}
+    router, access = mac('core-router', c['name']), mac('access-switch', c['name'])
+    # local port, chassis, port ID subtype and ID, port description, system name and
+    # description, capabilities supported and enabled (the windows' map: 0x04 Bridge,
+    # 0x10 Router, ...), 802.3 aggregation status and port ID, MED capabilities supported,
+    # current and device class
+    neighbours = [
+        (lags[1][0], router, 5, 'eth2/1', 'uplink to ' + c['name'].lower(), 'core-1',
+         'Core router, routing release 7.2', 0x14, 0x10, 0x03, 100, None),
+        (lags[1][1], router, 5, 'eth2/2', 'uplink to ' + c['name'].lower(), 'core-1',
+         'Core router, routing release 7.2', 0x14, 0x10, 0x03, 100, None),
+        (lags[2][0], access, 5, 'port 49', 'trunk', 'access-sw-12',
+         'Access switch, 48 ports, release 3.1', 0x14, 0x04, 0x03, 12, (0x2f, 0x0b, 4)),
+        (lags[2][1], access, 5, 'port 50', 'trunk', 'access-sw-12',
+         'Access switch, 48 ports, release 3.1', 0x14, 0x04, 0x03, 12, (0x2f, 0x0b, 4)),
+        (poe[1], mac('phone', c['name']), 7, '1', 'LAN port', 'phone-2114',
+         'Desk IP phone, firmware 9.4', 0x24, 0x24, 0x00, 0, (0x33, 0x13, 3)),
+        (copper[7], mac('ap', c['name']), 5, 'eth0', 'wired uplink', 'ap-floor3',
+         'Wireless access point, dual band', 0x0c, 0x08, 0x01, 0, (0x21, 0x21, 1)),
+        (copper[9], mac('converter', c['name']), 7, '2', '', '',
+         'Media converter', 0x03, 0x02, 0x00, 0, None),
+        (one[0], mac('server', c['name']), 5, 'nic0', 'storage link', 'store-04',
+         'Storage server', 0x80, 0x80, 0x01, 0, None),
+    ]
+    return lags, neighbours
+
+
+def stp_windows(p, c, ports):
+    # Bridge settings with the ranges of their fields; the 8-slot chassis runs MSTP.
+    p.scalar(STP + '.1.2', INT, 1 if c['name'] == 'Corvane-A' else 2,
+             rw(INT, [(0, ''), (1, ''), (2, '')]))
+    for sub, lo, hi in ((3, 600, 4000), (4, 100, 200), (5, 400, 3000), (6, 6, 40), (7, 1, 10)):
+        p.rules[f'{STP}.1.{sub}'] = span(INT, lo, hi)
+    # Instances: the CIST holds every VLAN that no MSTI has.
+    small = c['name'] == 'Corvane-A'
+    mstis = {1: [*range(10, 13), 20], 2: [30, *range(100, 200), *range(600, 611)],
+             3: [*range(40, 50)] if small else [*range(1000, 1100), 2049, *range(4000, 4095)]}
+    taken = {v for vids in mstis.values() for v in vids}
+    vids_of = {0: [v for v in range(1, 4095) if v not in taken], **mstis}
+    own = bridge_id(c, 32768)
+    core = bridge_id(c, 4096, other='core-' + c['name'])
+    uplink = next(pt.bridge_port for pt in ports if pt.up and pt.speed == 10000)
+    cols = {10: (INT, ro(INT, 1)), 12: (INT, span(INT, 0, 61440, 32768)),
+            13: (OCTETS, ro(OCTETS, own)), 14: (INT, ro(INT, 0)), 15: (OCTETS, ro(OCTETS, own)),
+            16: (INT, ro(INT, 0)), 17: (OCTETS, ro(OCTETS, own)), 18: (INT, ro(INT, 0)),
+            19: (INT, ro(INT, 2000)), 20: (INT, ro(INT, 1500)), 21: (TICKS, ro(TICKS, 0)),
+            22: (COUNTER, ro(COUNTER, 0)), 23: (INT, ro(INT, 20)), 24: (INT, 'rowstatus')}
+    for k in range(2, 10):
+        cols[k] = (OCTETS, f'rw type={OCTETS} size=64..64 init=4x:' + '00' * 64)
+    rows = []
+    for inst, vids in vids_of.items():
+        maps = [bytearray(64) for _ in range(8)]
+        for v in vids:
+            maps[(v - 1) // 512][((v - 1) % 512) // 8] |= 0x80 >> ((v - 1) % 8)
+        prio = {0: 32768 if small else 4096, 1: 28672, 2: 32768, 3: 36864}[inst]
+        mine = bridge_id(c, prio, inst)
+        # The 4-slot chassis reaches the CIST root over an uplink; MSTI 2 has its regional
+        # root elsewhere.
+        cist_root = core if small and inst == 0 else mine
+        regional = bridge_id(c, 24576, inst, other='peer-' + c['name']) if inst == 2 else mine
+        remote = cist_root != mine or regional != mine
+        row = {10: 0 if inst == 0 else 1, 12: prio, 13: cist_root,
+               14: 2000 if cist_root != mine else 0, 15: regional,
+               16: 2000 if regional != mine else 0, 17: regional if inst else cist_root,
+               18: uplink if remote else 0, 19: 2000, 20: 1500,
+               21: h('tc', c['name'], inst) % 9000000, 22: h('tcn', c['name'], inst) % 60 + inst,
+               23: 19 if remote else 20, 24: 1}
+        for k in range(8):
+            row[k + 2] = bytes(maps[k])
+        rows.append((str(inst), row))
+    for key in [k for k in p.objs if k[:len(arcs(STP + '.2.3.1'))] == arcs(STP + '.2.3.1')]:
+        del p.objs[key]
+    p.table(STP + '.2.3.1', cols, rows)
+    # Ports: edge ports on the PoE card, point-to-point uplinks, a few restricted or off.
+    tf = rw(INT, [(1, ''), (2, '')])
+    rows = []
+    for pt in ports:
+        n = h('stp-port', c['name'], pt.bridge_port)
+        edge = model_of(c, pt) == 'Corvane-LC4' or (pt.medium == 'copper' and n % 4 == 0)
+        admin_p2p = 0 if pt.speed == 10000 else 1 if n % 11 == 0 else 2
+        hello = 100 if n % 9 == 0 else 200
+        rows.append((str(pt.bridge_port), {
+            1: pt.bridge_port, 2: hello, 3: hello if pt.up else 200,
+            4: 2 if n % 17 == 0 else 1,
+            5: 200000 if n % 10 == 3 else 2000 if pt.speed == 10000 else 20000,
+            6: 2, 7: 1 if edge else 3, 8: 1 if edge and pt.up else 2, 9: admin_p2p,
+            10: 1 if admin_p2p == 1 else 0, 13: 1 if n % 13 == 0 else 2, 14: 1 if edge else 2}))
+    p.table(STP + '.2.4.1',
+            {1: (INT, None), 2: (INT, span(INT, 100, 200)), 3: (INT, None), 4: (INT, tf),
+             5: (INT, span(INT, 0, 200000000)), 6: (INT, tf),
+             7: (INT, rw(INT, [(1, ''), (3, '')])), 8: (INT, None),
+             9: (INT, rw(INT, [(0, ''), (1, ''), (2, '')])), 10: (INT, None), 13: (INT, tf),
+             14: (INT, tf)}, rows)
+
+
+# Port capabilities by card and port kind (dot1qDot1qTagging 0x80, ConfigurableAcceptable-
+# FrameTypes 0x40, IngressFiltering 0x20).
+PORT_CAPABILITIES = {
+    'Corvane-LC1': {'copper': 0xe0}, 'Corvane-LC3': {'copper': 0xc0, 'fiber': 0xa0},
+    'Corvane-LC4': {'copper': 0x80}, 'Corvane-LC6': {'fiber': 0xe0},
+    'Corvane-LC7': {'combo': 0x60, 'fiber': 0x40, 'ten': 0xe0},
+    'Corvane-LC10': {'combo': 0x20, 'fiber': 0x00, 'ten': 0xc0},
+    'Corvane-LC8': {'low': 0xe0, 'high': 0x40}, 'Corvane-LC9': {'low': 0x20, 'high': 0x00},
+}
+
+
+def vlan_windows(p, c, ports):
+    small = c['name'] == 'Corvane-A'
+    # Bridge and 802.1Q capabilities (BITS, dot1dExtendedFilteringServices first).
+    p.scalar('1.3.6.1.2.1.17.6.1.1.1', OCTETS,
+             bits(0, 1, 3, 6) if small else bits(0, 1, 2, 3, 5, 6))
+    rows = []
+    for pt in ports:
+        caps = PORT_CAPABILITIES[model_of(c, pt)]
+        kind = 'ten' if pt.speed == 10000 and 'ten' in caps else pt.medium
+        if kind not in caps:
+            kind = 'low' if pt.num <= len(ports_of(model_of(c, pt))) // 2 else 'high'
+        rows.append((str(pt.bridge_port), {1: bytes([caps[kind]])}))
+    p.table('1.3.6.1.2.1.17.6.1.1.4.1', {1: (OCTETS, None)}, rows)
+    # 802.1Q ports: the PVID is the VLAN a port is an untagged member of (as in bridge()),
+    # uplinks take tagged frames only and run GVRP.
+    untagged = {pt.bridge_port: v for v, members in ((10, ports[4:12]), (20, ports[12:30]))
+                for pt in members}
+    rows = []
+    for pt in ports:
+        n = h('q-port', c['name'], pt.bridge_port)
+        gvrp = pt.speed == 10000
+        rows.append((str(pt.bridge_port), {
+            1: untagged.get(pt.bridge_port, 1), 2: 2 if gvrp else 1,
+            3: 1 if gvrp or pt.bridge_port in untagged or n % 7 == 0 else 2, 4: 1 if gvrp else 2,
+            5: n % 40 if gvrp and pt.up else 0,
+            6: mac('gvrp-peer', c['name'], pt.bridge_port) if gvrp and pt.up else bytes(6),
+            7: 1 if gvrp and n % 2 else 2}))
+    one_two = rw(INT, [(1, ''), (2, '')])
+    p.table('1.3.6.1.2.1.17.7.1.4.5.1',
+            {1: (GAUGE, span(GAUGE, 1, 4094)), 2: (INT, one_two), 3: (INT, one_two),
+             4: (INT, one_two), 5: (COUNTER, None), 6: (OCTETS, None), 7: (INT, one_two)}, rows)
+    # Protocol groups: frame type (1 ethernet, 2 rfc1042, 5 llcOther) and protocol value.
+    groups = [(1, b'\x08\x00', 1), (1, b'\x08\x06', 1), (1, b'\x86\xdd', 2), (2, b'\x08\x00', 1),
+              (5, b'\xe0\xe0', 3), (1, b'\x88\x63', 4), (1, b'\x88\x64', 4)]
+    p.table('1.3.6.1.2.1.17.7.1.5.1.1',
+            {3: (INT, span(INT, 1, 16)), 4: (INT, 'rowstatus')},
+            [(f'{ftype}.{len(value)}.' + '.'.join(str(b) for b in value), {3: group, 4: 1})
+             for ftype, value, group in (groups if small else groups + [(2, b'\x81\x37', 3)])])
+    # 802.3ad ports: members of the three aggregations, passive or individual ports elsewhere.
+    lags, _ = link_plan(c, ports)
+    member = {pt.ifindex: agg for agg, pts in lags.items() for pt in pts}
+    own = mac('bridge', c['name'])
+    rows = []
+    for pt in ports:
+        agg = member.get(pt.ifindex)
+        edge = model_of(c, pt) == 'Corvane-LC4'
+        key = agg or pt.slot * 100 + (10 if pt.speed == 10000 else 1)
+        none = (bytes(6), 0, 0, 0, 0)  # partner system, priority, key, port, port priority
+        if agg in (1, 2):  # active, partner in step, collecting and distributing
+            state = (0xe0 if agg == 1 else 0xa0, 0xfc if agg == 1 else 0xbc, 0x20, 0x7c)
+            admin = none
+            oper = (mac('partner', c['name'], agg), 4096 if agg == 1 else 32768, agg * 10,
+                    48 + lags[agg].index(pt) + 1, 32768)
+        elif agg == 3:  # active, no LACP partner: its configured values stand in
+            state = (0xa0, 0xa2 if pt.up else 0xa3, 0x3c, 0x3c)
+            admin = oper = (mac('partner', c['name'], agg), 32768, 30, pt.num, 32768)
+        else:  # passive, active with no partner, or individual on the access card
+            actor = 0x00 if edge else (0x20, 0x20, 0x20, 0xa0, 0xa0, 0xe0)[h(key, pt.num) % 6]
+            state = (actor, actor | 0x02, 0x00, 0x00)
+            admin = oper = none
+        rows.append((str(pt.ifindex), {
+            2: 32768, 3: own, 4: key, 5: key, 6: admin[1], 7: oper[1], 8: admin[0], 9: oper[0],
+            10: admin[2], 11: oper[2], 12: agg or 0, 13: agg if agg in (1, 2) else 0,
+            14: pt.bridge_port, 15: 4096 if agg == 1 else 32768, 16: admin[3], 17: oper[3],
+            18: admin[4], 19: oper[4], 20: bytes([state[0]]), 21: bytes([state[1]]),
+            22: bytes([state[2]]), 23: bytes([state[3]]), 24: 2 if edge else 1}))
+    cols = {k: (INT, None) for k in range(2, 20)}
+    cols.update({k: (OCTETS, None) for k in (3, 8, 9, 20, 21, 22, 23)})
+    cols[24] = (INT, None)
+    p.table('1.2.840.10006.300.43.1.2.1.1', cols, rows)
+
+
+LLDP = '1.0.8802.1.1.2.1'
+
+
+def lldp_windows(p, c, ports):
+    small = c['name'] == 'Corvane-A'
+    # Basic settings with the ranges of their fields.
+    for sub, value, lo, hi in ((1, 30, 5, 32768), (2, 4, 2, 10), (3, 2, 1, 10), (4, 2, 1, 8192)):
+        p.scalar(f'{LLDP}.1.{sub}', INT, value, span(INT, lo, hi))
+    # Port configuration: TLV choices as the windows' maps read them (0x80 first).
+    basic = [0xf0, 0xf0, 0x70, 0x50, 0xe0, 0x00, 0xf0, 0x80, 0x30]
+    dot3 = [0xf0, 0xe0, 0xa0, 0x80, 0x00, 0x90, 0x30]
+    med = [0xc0, 0xe4, 0x84, 0x00, 0xf4, 0x80]
+    tlvs = rw(OCTETS, size=(0, 1))
+    admin, dot3_rows, med_rows = [], [], []
+    for pt in ports:
+        n = h('lldp-port', c['name'], pt.bridge_port)
+        poe = model_of(c, pt) == 'Corvane-LC4'
+        status = 4 if not pt.up and n % 3 == 0 else (3, 3, 3, 1, 2)[n % 5]
+        admin.append((str(pt.bridge_port), {2: status, 3: 1 if pt.speed == 10000 else 2,
+                                            4: bytes([basic[n % len(basic)]])}))
+        dot3_rows.append((str(pt.bridge_port), {1: bytes([dot3[n % len(dot3)]])}))
+        supported = 0xf4 if poe else 0xe4
+        med_rows.append((str(pt.bridge_port), {1: bytes([supported]),
+                                               2: bytes([med[n % len(med)] & supported])}))
+    p.table(LLDP + '.1.6.1', {2: (INT, rw(INT, [(1, ''), (2, ''), (3, ''), (4, '')])),
+                              3: (INT, rw(INT, [(1, ''), (2, '')])), 4: (OCTETS, tlvs)}, admin)
+    p.table(LLDP + '.5.4623.1.1.1.1', {1: (OCTETS, tlvs)}, dot3_rows)
+    p.table(LLDP + '.5.4795.1.1.2.1', {1: (OCTETS, None), 2: (OCTETS, tlvs)}, med_rows)
+    # 802.1 protocols a few uplinks and access ports carry: the local table and what is sent.
+    lags, neighbours = link_plan(c, ports)
+    protocols = [bytes.fromhex('0026424203000000'), bytes.fromhex('888e01'),
+                 bytes.fromhex('880901'), bytes.fromhex('88cc')]
+    carriers = [pt for pts in lags.values() for pt in pts] + [nb[0] for nb in neighbours[4:6]]
+    local, config = [], []
+    for pt in carriers:
+        for i, proto in enumerate(protocols, 1):
+            if i == 2 and pt.speed == 10000:
+                continue  # no port access control on the uplinks
+            index = f'{pt.bridge_port}.{i}'
+            local.append((index, {2: proto}))
+            config.append((index, {1: 2 if h(index) % 4 == 0 else 1}))
+    one_two = rw(INT, [(1, ''), (2, '')])
+    p.table(LLDP + '.5.32962.1.2.4.1', {2: (OCTETS, None)}, local)
+    p.table(LLDP + '.5.32962.1.1.4.1', {1: (INT, one_two)}, config)
+    # Protocol VLANs of the access ports (the VLANs of the protocol groups).
+    local, config = [], []
+    for pt in ports[4:12] if small else ports[4:9] + ports[12:16]:
+        for vid in (10, 20) if pt.bridge_port % 2 else (10,):
+            index = f'{pt.bridge_port}.{vid}'
+            local.append((index, {2: 1, 3: 1 if vid == 10 else 2}))
+            config.append((index, {1: 1 if vid == 10 else 2}))
+    p.table(LLDP + '.5.32962.1.2.2.1', {2: (INT, None), 3: (INT, None)}, local)
+    p.table(LLDP + '.5.32962.1.1.3.1', {1: (INT, one_two)}, config)
+    # 802.3 aggregation of every port (the windows' map: 0x01 aggCapable, 0x02 aggEnabled).
+    member = {pt.bridge_port: agg for agg, pts in lags.items() for pt in pts}
+    p.table(LLDP + '.5.4623.1.2.3.1', {1: (OCTETS, None), 2: (INT, None)},
+            [(str(pt.bridge_port), {
+                1: bytes([0x03 if pt.bridge_port in member else
+                          0x00 if model_of(c, pt) == 'Corvane-LC4' else 0x01]),
+                2: member.get(pt.bridge_port, 0)}) for pt in ports])
+    # This switch as its neighbours see it (the capability map of the windows: 0x04 Bridge,
+    # 0x10 Router).
+    p.scalar(LLDP + '.3.1', INT, 4)
+    p.scalar(LLDP + '.3.2', OCTETS, mac('bridge', c['name']))
+    p.scalar(LLDP + '.3.3', OCTETS, c['name'].lower() + '-lab')
+    p.scalar(LLDP + '.3.4', OCTETS, c['descr'] + ', firmware 4.2.7 (build 1184)')
+    p.scalar(LLDP + '.3.5', OCTETS, bytes([0x14]))
+    p.scalar(LLDP + '.3.6', OCTETS, bytes([0x04 if small else 0x14]))
+    # Neighbours: time mark 0, local port, remote index.
+    remote, agg_rows, med_rows = [], [], []
+    for i, (pt, chassis, subtype, port_id, port_descr, name, descr, sup, enabled, agg,
+            agg_id, medcaps) in enumerate(neighbours[:7] if small else neighbours, 1):
+        index = f'0.{pt.bridge_port}.{i}'
+        remote.append((index, {4: 4, 5: chassis, 6: subtype, 7: port_id, 8: port_descr,
+                               9: name, 10: descr, 11: bytes([sup]), 12: bytes([enabled])}))
+        agg_rows.append((index, {1: bytes([agg]), 2: agg_id}))
+        if medcaps:
+            med_rows.append((index, {1: bytes([medcaps[0]]), 2: bytes([medcaps[1]]),
+                                     3: medcaps[2]}))
+    p.table(LLDP + '.4.1.1', {k: (INT, None) if k in (4, 6) else (OCTETS, None)
+                              for k in range(4, 13)}, remote)
+    p.table(LLDP + '.5.4623.1.3.3.1', {1: (OCTETS, None), 2: (INT, None)}, agg_rows)
+    p.table(LLDP + '.5.4795.1.3.1.1', {1: (OCTETS, None), 2: (OCTETS, None), 3: (INT, None)},
+            med_rows)
+
+
+def window_data(p, c, ports):
+    snmp_counters(p, c)
+    mac_control(p, c, ports)
+    stp_windows(p, c, ports)
+    vlan_windows(p, c, ports)
+    lldp_windows(p, c, ports)
+
+
 # Coded columns of the extra tables.
 ENUMS = dict(ENUMS)
 ENUMS.update({
@@ -600,6 +949,7 @@ def build(profile_name):
     interfaces(p, c, ports)
     bridge(p, c, ports)
     spanning_tree(p, c, ports)
+    window_data(p, c, ports)
     catalogue(p, c, ports, c['name'])
     return p
 

@@ -249,6 +249,12 @@ bool parseArgs(int argc, char** argv, Options& o) {
 
 // --- Values between the store and the library -------------------------------------------
 
+// How long the agent has served; growing counters count from their start.
+double runSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - g_agent->started)
+        .count();
+}
+
 void toVarbind(netsnmp_variable_list* var, const Value& v) {
     switch (v.tag) {
         case kInteger: {
@@ -259,7 +265,7 @@ void toVarbind(netsnmp_variable_list* var, const Value& v) {
         case kCounter32:
         case kGauge32:
         case kTimeTicks: {
-            u_long n = static_cast<u_long>(v.num);
+            u_long n = static_cast<u_long>(v.numAfter(runSeconds()));
             if (&v == g_agent->upTime) {
                 auto elapsed = std::chrono::steady_clock::now() - g_agent->started;
                 n += static_cast<u_long>(
@@ -269,7 +275,8 @@ void toVarbind(netsnmp_variable_list* var, const Value& v) {
             break;
         }
         case kCounter64: {
-            counter64 c{static_cast<u_long>(v.num >> 32), static_cast<u_long>(v.num & 0xffffffffu)};
+            uint64_t num = v.numAfter(runSeconds());
+            counter64 c{static_cast<u_long>(num >> 32), static_cast<u_long>(num & 0xffffffffu)};
             snmp_set_var_typed_value(var, ASN_COUNTER64, &c, sizeof c);
             break;
         }

@@ -47,6 +47,22 @@ std::string ruleOidProblem(const Oid& oid) {
     return {};
 }
 
+// "TAG:VALUE" in the profile's value notation ("2:1", "4x:00ff"); it gives the rule its
+// type when type= has not.
+bool parseInit(std::string_view text, Rule& rule) {
+    size_t colon = text.find(':');
+    if (colon == std::string_view::npos) {
+        return false;
+    }
+    auto value = parseValue(text.substr(0, colon), text.substr(colon + 1));
+    if (!value || value->perSecond > 0 || (rule.tag >= 0 && rule.tag != value->tag)) {
+        return false;
+    }
+    rule.tag = value->tag;
+    rule.init = std::move(value);
+    return true;
+}
+
 }  // namespace
 
 bool Rules::load(const std::string& path, std::string& error) {
@@ -101,6 +117,8 @@ bool Rules::parseLine(const std::string& raw, std::string& error) {
         rule.kind = Rule::Kind::EntryStatus;
         rule.tag = kInteger;
         rule.ranges = {{1, 4}};
+    } else if (kind == "ro") {
+        rule.kind = Rule::Kind::ReadOnly;
     } else {
         error = "unknown kind " + kind;
         return false;
@@ -117,12 +135,17 @@ bool Rules::parseLine(const std::string& raw, std::string& error) {
         } else if (key == "range" && rule.kind == Rule::Kind::Writable &&
                    parseRanges(val, rule.ranges)) {
         } else if (key == "size" && parseRanges(val, rule.sizes)) {
+        } else if (key == "init" && parseInit(val, rule)) {
         } else {
             error = "bad option " + opt;
             return false;
         }
     }
-    if (rule.kind != Rule::Kind::Writable) {
+    if (rule.kind == Rule::Kind::ReadOnly && !rule.init) {
+        error = "a ro rule wants init=";
+        return false;
+    }
+    if (rule.kind == Rule::Kind::RowStatus || rule.kind == Rule::Kind::EntryStatus) {
         Oid entry(rule.oid.begin(), rule.oid.end() - 1);
         statusByEntry_[entry] = rule.oid;
     }
@@ -172,6 +195,17 @@ std::vector<uint32_t> Rules::branches() const {
     std::vector<uint32_t> out;
     for (const auto& [oid, rule] : rules_) {
         out.push_back(oid[1]);
+    }
+    return out;
+}
+
+std::vector<const Rule*> Rules::initialsOf(std::span<const uint32_t> entry) const {
+    std::vector<const Rule*> out;
+    for (auto it = rules_.lower_bound(entry); it != rules_.end() && hasPrefix(it->first, entry);
+         ++it) {
+        if (it->first.size() == entry.size() + 1 && it->second.init) {
+            out.push_back(&it->second);
+        }
     }
     return out;
 }

@@ -12,13 +12,14 @@
 namespace corvane::sim {
 
 struct Rule {
-    enum class Kind { Writable, RowStatus, EntryStatus };
+    enum class Kind { Writable, RowStatus, EntryStatus, ReadOnly };
     Oid oid;  // object (scalar) or column OID; instances lie below it
     Kind kind = Kind::Writable;
     int tag = -1;  // required BER tag; -1: the type of the existing instance
     std::vector<std::pair<int64_t, int64_t>> ranges;  // allowed values (numbers)
     std::vector<std::pair<int64_t, int64_t>> sizes;   // allowed lengths (strings)
     size_t line = 0;                                  // where the rules file gives it
+    std::optional<Value> init;  // what the column holds in a row created without it
 };
 
 class Rules {
@@ -36,6 +37,8 @@ class Rules {
     const Rule* find(const Oid& oid) const;
     // The row-status column rule of the table entry (a column OID without its last arc).
     const Rule* statusOf(std::span<const uint32_t> entry) const;
+    // The column rules of the table entry that give a new row's value (init=).
+    std::vector<const Rule*> initialsOf(std::span<const uint32_t> entry) const;
     size_t size() const { return rules_.size(); }
     // The second arcs of all rule OIDs.
     std::vector<uint32_t> branches() const;

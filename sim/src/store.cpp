@@ -1,6 +1,7 @@
 #include "store.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -100,7 +101,29 @@ std::string profileLineProblem(const Oid& oid, const Value& value) {
     return {};
 }
 
+// The growth of a counter line, "RATE/s" after the value's "+": at most one wrap of a
+// Counter32 per second.
+bool parseRate(std::string_view text, double& out) {
+    if (text.size() < 3 || text.substr(text.size() - 2) != "/s") {
+        return false;
+    }
+    text.remove_suffix(2);
+    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && p == text.data() + text.size() && std::isfinite(out) && out >= 0 &&
+           out <= 4294967295.0;
+}
+
 }  // namespace
+
+uint64_t Value::numAfter(double seconds) const {
+    if (perSecond <= 0 || seconds <= 0) {
+        return num;
+    }
+    const double span = tag == kCounter32 ? 4294967296.0 : 18446744073709551616.0;
+    auto grown = static_cast<uint64_t>(std::fmod(std::floor(perSecond * seconds), span));
+    uint64_t n = num + grown;  // Counter64 wraps with the arithmetic
+    return tag == kCounter32 ? n & 0xffffffffu : n;
+}
 
 std::string oidEncodingProblem(std::span<const uint32_t> oid) {
     if (oid.size() < 2) {
@@ -185,6 +208,12 @@ std::optional<Value> parseValue(std::string_view type, std::string_view text) {
         case kGauge32:
         case kTimeTicks: {
             uint32_t n = 0;
+            if (size_t plus = text.find('+', 1); tag == kCounter32 && plus != text.npos) {
+                if (!parseRate(text.substr(plus + 1), v.perSecond)) {
+                    return std::nullopt;
+                }
+                text = text.substr(0, plus);
+            }
             if (hex || !parseNumber(text, n)) {
                 return std::nullopt;
             }
@@ -192,6 +221,12 @@ std::optional<Value> parseValue(std::string_view type, std::string_view text) {
             return v;
         }
         case kCounter64:
+            if (size_t plus = text.find('+', 1); plus != text.npos) {
+                if (!parseRate(text.substr(plus + 1), v.perSecond)) {
+                    return std::nullopt;
+                }
+                text = text.substr(0, plus);
+            }
             if (hex || !parseNumber(text, v.num)) {
                 return std::nullopt;
             }

@@ -51,8 +51,12 @@ struct Value {
     uint8_t tag = kNull;
     uint64_t num = 0;   // INTEGER (as two's complement), Counter32, Gauge32, TimeTicks, Counter64
     std::string bytes;  // OCTET STRING, IpAddress (4 octets), OBJECT IDENTIFIER (dotted text)
+    double perSecond = 0;  // a Counter32 or Counter64 that grows while the agent runs
 
     int64_t asInt() const { return static_cast<int64_t>(num); }
+    // The number after the agent has run for seconds: a growing counter has gained
+    // perSecond each second and wraps as its type does.
+    uint64_t numAfter(double seconds) const;
     bool operator==(const Value&) const = default;
 };
 
@@ -65,7 +69,8 @@ std::string formatOid(std::span<const uint32_t> oid);
 // or empty when it can.
 std::string oidEncodingProblem(std::span<const uint32_t> oid);
 
-// Parses the TYPE and VALUE fields of one .snmprec line ("4x", "0a0b").
+// Parses the TYPE and VALUE fields of one .snmprec line ("4x", "0a0b"; "65", "1200+2.5/s"
+// for a counter that grows by 2.5 a second).
 std::optional<Value> parseValue(std::string_view type, std::string_view text);
 
 // "TYPE|VALUE" in .snmprec form, with sep in place of '|'; octet strings that are not

@@ -94,7 +94,7 @@ SetPlan planSet(const Store& store, const Rules& rules, const std::vector<SetVar
     for (size_t i = 0; i < vbs.size(); ++i) {
         const SetVarbind& vb = vbs[i];
         const Rule* rule = rules.find(vb.oid);
-        if (!rule) {
+        if (!rule || rule->kind == Rule::Kind::ReadOnly) {
             return fail(i, kNotWritable);
         }
         // A type the profile cannot hold (Opaque, its Int64 and Float forms) could never
@@ -193,6 +193,19 @@ SetPlan planSet(const Store& store, const Rules& rules, const std::vector<SetVar
             value.num = static_cast<uint64_t>(v);
         }
         plan.changes.emplace_back(vbs[i].oid, std::move(value));
+    }
+    // A new row holds every column a real agent fills in, not only those the request set.
+    std::set<Oid> setHere;
+    for (const SetVarbind& vb : vbs) {
+        setHere.insert(vb.oid);
+    }
+    for (const RowKey& row : created) {
+        for (const Rule* rule : rules.initialsOf(row.entry)) {
+            Oid oid = cell(row, rule->oid.back());
+            if (!setHere.count(oid)) {
+                plan.changes.emplace_back(std::move(oid), *rule->init);
+            }
+        }
     }
     return plan;
 }
