@@ -91,7 +91,8 @@ class NmSNMPRequest2Edits : public NmSNMPRequest2Controls {
   private:
     void checkIndex(int index) const;
     void showBinding(const ControlBinding& b);
-    void readBinding(const ControlBinding& b, std::string& image);
+    // True when the binding holds a whole value typed as the empty text.
+    bool readBinding(const ControlBinding& b, std::string& image);
     std::string cellText(int descriptor) const;
     void computeColumns();
 
