@@ -72,7 +72,7 @@ class NmSNMPRequest2Edits : public NmSNMPRequest2Controls {
     void FlushRows();
     void SelectedRowToValues();
     // Asks for confirmation, then writes the delete word into the row-status column of the
-    // selected row alone, synchronously, and reads the table again.
+    // selected row alone, synchronously, and reads the table again once the row is gone.
     void DeleteRow(int statusIndex, const std::string& deleteWord);
 
     // The descriptor shown in a list-view column, -1 for none.

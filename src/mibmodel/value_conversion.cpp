@@ -594,6 +594,11 @@ bool ParseIpv4(const std::string& text, std::uint8_t (&out)[4]) {
     return pos == end;
 }
 
+bool IsInetAddressText(const std::string& text) {
+    std::string octets;
+    return inetTextToOctets(text, false, octets);
+}
+
 // ---- octet images ----
 
 std::string TextToOctets(const std::string& text, std::uint32_t syntax) {

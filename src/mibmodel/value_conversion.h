@@ -35,6 +35,10 @@ std::int64_t DecimalInRange(const std::string& text, std::int64_t min, std::int6
 std::uint64_t Counter64FromText(const std::string& text);
 // Strict dotted-decimal IPv4 ("a.b.c.d", each 0 to 255), blanks around allowed.
 bool ParseIpv4(const std::string& text, std::uint8_t (&out)[4]);
+// A text that an InetAddress value can be sent from: empty (zero length), IPv4, IPv6 as 32
+// hexadecimal digits (':' or '-' may separate octets), or that followed by "%" and a decimal
+// zone index.
+bool IsInetAddressText(const std::string& text);
 
 // Octet images. Texts go through the same checks as values to be sent: an empty text of a
 // syntax that has no empty value raises " Empty value is not allowed!", an address that is not
