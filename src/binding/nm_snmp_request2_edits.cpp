@@ -533,8 +533,12 @@ bool NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& imag
         if (n == 1) {
             text = editText(0).toStdString();
             if (item.Syntax == synPortList) {
+                // A port list that does not fit the row's bit map is refused: keeping the old
+                // value would write what was not typed and call it done.
                 std::string hex;
-                text = PortListToOctets(text, item.Value, hex) ? hex : item.Value;
+                if (!PortListToOctets(text, item.Value, hex))
+                    raiseNmSnmpError(-518);
+                text = hex;
             }
         } else {
             switch (ps) {

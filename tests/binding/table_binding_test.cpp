@@ -11,6 +11,7 @@
 #include <cctype>
 
 #include "binding_fixture.h"
+#include "messages.h"
 
 using namespace binding_test;
 
@@ -166,6 +167,21 @@ TEST_F(BindingTable, SetWritesTheSelectedRowAndPortListComesBack) {
     EXPECT_TRUE(b->Set(false, true, "3"));
     EXPECT_EQ(pdusSince(next),
               std::vector<std::string>({"set 1.3.6.1.4.1.32473.99.2.1.4.1.2=4x:8001"}));
+
+    // A port outside the bit map, or a range backwards, is refused; nothing is written.
+    for (const char* bad : {"1,17", "3-1", "x"}) {
+        SCOPED_TRACE(bad);
+        w.select(1);
+        w.members->setText(bad);
+        const std::size_t at = pdus().size();
+        try {
+            b->Set(false, true, "3");
+            ADD_FAILURE() << "nothing refused";
+        } catch (const NmSNMPException& e) {
+            EXPECT_EQ(e.code(), -518);
+        }
+        EXPECT_TRUE(pdusSince(at).empty());
+    }
 }
 
 TEST_F(BindingTable, SubclassTransformsRowsBeforeTheyAreShown) {
