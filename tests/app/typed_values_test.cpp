@@ -298,3 +298,24 @@ TEST_F(TypedInCatalogueWindows, RefusedAddKeepsTheDialogAndItsMessage) {
     }
     window->close();
 }
+
+// Renders a refused Add dialog and its window to CORVANE_SHOT_DIR when set, for looking at them.
+TEST_F(TypedInCatalogueWindows, RefusedAddPicture) {
+    const QByteArray dir = qgetenv("CORVANE_SHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
+    std::unique_ptr<TConfigForm> window;
+    TSNMPListViewPanel* panel = open(window, {"Layer 3", "OSPF", "Host Table"});
+    ASSERT_NE(panel, nullptr);
+    runDialog(panel, panel->Buttons->BT_Add, [&](TEditsPanel* editor) {
+        type(editor, 0, "192.0.2.300");
+        type(editor, 1, "0");
+        type(editor, 2, "5");
+        QWidget* dialog = editor->window();
+        dialog->findChild<TSNMPPanel*>()->Buttons->BT_SetChecked->click();
+        QApplication::processEvents();
+        dialog->grab().save(QString::fromUtf8(dir) + "/refused-add-dialog.png");
+        window->grab().save(QString::fromUtf8(dir) + "/refused-add-window.png");
+    });
+    window->close();
+}
