@@ -446,7 +446,7 @@ void NmSNMPRequest2Edits::ControlsToValues(int index) {
             continue;
         SNMPVarItem& item = list.Item(i);
         // A DisplayString is defined by its bindings alone; a stored value without octets
-        // leaves the image empty for the parts to fill.
+        // leaves the image empty for the bindings to fill.
         std::string image;
         if (item.Syntax != synDisplayString &&
             !storedImage(MapLabelToValue(item.Options, item.Value), item.Syntax, image))
