@@ -38,23 +38,49 @@ std::uint32_t le32At(const std::string& image, std::size_t offset) {
     return v;
 }
 
-// Digits up to the first character that is not one; 0 for none.
-std::uint64_t number(const QString& text) {
-    std::uint64_t v = 0;
-    for (QChar c : text.trimmed()) {
-        if (!c.isDigit())
-            break;
-        v = v * 10 + static_cast<std::uint64_t>(c.digitValue());
-    }
-    return v;
+// One field of a value spread over several edits: a decimal number from min to max. An empty
+// field raises " Empty value is not allowed!", anything else " Please enter a number between
+// [MIN] and [MAX]!", so that no field is cut or wrapped into another value.
+std::uint32_t number(const QString& text, std::uint32_t min, std::uint32_t max) {
+    return static_cast<std::uint32_t>(DecimalInRange(text.trimmed().toStdString(), min, max));
 }
 
-// A one-character edit gets a leading "0", an empty one counts as "00".
+// One octet of a value spread over several edits: a one-character edit gets a leading "0", an
+// empty one counts as "00"; more than two digits would shift every octet after it.
 std::string hexField(const QString& text) {
-    const std::string t = text.toStdString();
+    const std::string t = text.trimmed().toStdString();
+    std::string octet;
+    if (t.size() > 2 || !TryHexToOctets(t, octet))
+        raiseNmSnmpError(-518);
     if (t.empty())
         return "00";
     return t.size() == 1 ? "0" + t : t;
+}
+
+// The octet image of a stored value; false for a text that has none (such as "(NOTDONE)").
+bool storedImage(const std::string& text, std::uint32_t syntax, std::string& image) {
+    try {
+        image = TextToOctets(text, syntax);
+        return true;
+    } catch (const NmSNMPException&) {
+        return false;
+    }
+}
+
+// Syntaxes whose empty text is a value (an empty string) rather than no value.
+bool emptyIsAValue(std::uint32_t syntax) {
+    switch (syntax) {
+        case synBits:
+        case synOctets:
+        case synOpaque:
+        case synPortList:
+        case synMacAddress:
+        case synIpv6Address:
+        case synInetAddress:
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool isBoolSyntax(int syntax) {
@@ -234,7 +260,6 @@ void NmSNMPRequest2Edits::showBinding(const ControlBinding& b) {
     bool haveImage = false;
     const auto octets = [&]() -> const std::string& {
         if (!haveImage) {
-            image = TextToOctets(value, item.Syntax);
             if (part)
                 image = ExtractPart(image, static_cast<std::size_t>(b.ByteOffset),
                                     static_cast<std::uint32_t>(b.PartSyntax));
@@ -242,6 +267,12 @@ void NmSNMPRequest2Edits::showBinding(const ControlBinding& b) {
         }
         return image;
     };
+    // A value with no octets ("(NOTDONE)", an emptied field) leaves controls that show octets
+    // as they are.
+    const bool needsImage =
+        part || !b.BitIndices.empty() || (b.ControlCount() > 1 && qobject_cast<QLineEdit*>(first));
+    if (needsImage && !storedImage(value, item.Syntax, image))
+        return;
     std::string text =
         part ? OctetsToText(octets(), static_cast<std::uint32_t>(b.PartSyntax)) : value;
     text = MapValueToLabel(b.Options, text);
@@ -414,22 +445,28 @@ void NmSNMPRequest2Edits::ControlsToValues(int index) {
         if (!bound)
             continue;
         SNMPVarItem& item = list.Item(i);
-        // A DisplayString is defined by its bindings alone.
-        std::string image =
-            item.Syntax == synDisplayString
-                ? std::string()
-                : TextToOctets(MapLabelToValue(item.Options, item.Value), item.Syntax);
+        // A DisplayString is defined by its bindings alone; a stored value without octets
+        // leaves the image empty for the bindings to fill.
+        std::string image;
+        if (item.Syntax != synDisplayString &&
+            !storedImage(MapLabelToValue(item.Options, item.Value), item.Syntax, image))
+            image.clear();
+        bool typedEmpty = false;
         for (const ControlBinding& b : Bindings)
             if (b.VarIndex == i)
-                readBinding(b, image);
-        item.Value = MapValueToLabel(item.Options, OctetsToText(image, item.Syntax));
+                typedEmpty = readBinding(b, image);
+        // An emptied field of an octet string is the empty string, not "no value".
+        if (typedEmpty && image.empty() && emptyIsAValue(item.Syntax))
+            item.Value.clear();
+        else
+            item.Value = MapValueToLabel(item.Options, OctetsToText(image, item.Syntax));
     }
 }
 
-void NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& image) {
+bool NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& image) {
     QWidget* first = b.Control(0);
     if (!first)
-        return;
+        return false;
     const SNMPVarItem& item = Request.VarList.Item(b.VarIndex);
     const auto ps = static_cast<std::uint32_t>(b.PartSyntax);
     const int n = b.ControlCount();
@@ -496,8 +533,12 @@ void NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& imag
         if (n == 1) {
             text = editText(0).toStdString();
             if (item.Syntax == synPortList) {
+                // A port list that does not fit the row's bit map is refused: keeping the old
+                // value would write what was not typed and call it done.
                 std::string hex;
-                text = PortListToOctets(text, item.Value, hex) ? hex : item.Value;
+                if (!PortListToOctets(text, item.Value, hex))
+                    raiseNmSnmpError(-518);
+                text = hex;
             }
         } else {
             switch (ps) {
@@ -534,27 +575,31 @@ void NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& imag
                     break;
                 case synTimeTicks: {
                     need(5);
-                    const std::uint64_t t = number(editText(0)) * 8640000 +
-                                            number(editText(1)) * 360000 +
-                                            number(editText(2)) * 6000 + number(editText(3)) * 100 +
-                                            number(editText(4));
+                    const std::uint64_t t =
+                        std::uint64_t{number(editText(0), 0, 497)} * 8640000 +
+                        number(editText(1), 0, 23) * 360000 + number(editText(2), 0, 59) * 6000 +
+                        number(editText(3), 0, 59) * 100 + number(editText(4), 0, 99);
+                    if (t > 0xffffffffu)  // beyond 497 days, 2:27:52.95
+                        raiseCommonError(-8, {{"[MIN]", "0"}, {"[MAX]", "496"}});
                     text = TimeTicksToText(static_cast<std::uint32_t>(t));
                     break;
                 }
                 case synDateAndTime: {
                     need(10);
                     NmDateTime dt;
-                    dt.Year = static_cast<std::uint16_t>(number(editText(0)));
-                    dt.Month = static_cast<std::uint8_t>(number(editText(1)));
-                    dt.Day = static_cast<std::uint8_t>(number(editText(2)));
-                    dt.Hour = static_cast<std::uint8_t>(number(editText(3)));
-                    dt.Minutes = static_cast<std::uint8_t>(number(editText(4)));
-                    dt.Seconds = static_cast<std::uint8_t>(number(editText(5)));
-                    dt.DeciSeconds = static_cast<std::uint8_t>(number(editText(6)));
-                    const QString direction = editText(7);
-                    dt.Direction = direction.startsWith('-') ? '-' : '+';
-                    dt.UtcHours = static_cast<std::uint8_t>(number(editText(8)));
-                    dt.UtcMinutes = static_cast<std::uint8_t>(number(editText(9)));
+                    dt.Year = static_cast<std::uint16_t>(number(editText(0), 0, 65535));
+                    dt.Month = static_cast<std::uint8_t>(number(editText(1), 1, 12));
+                    dt.Day = static_cast<std::uint8_t>(number(editText(2), 1, 31));
+                    dt.Hour = static_cast<std::uint8_t>(number(editText(3), 0, 23));
+                    dt.Minutes = static_cast<std::uint8_t>(number(editText(4), 0, 59));
+                    dt.Seconds = static_cast<std::uint8_t>(number(editText(5), 0, 60));
+                    dt.DeciSeconds = static_cast<std::uint8_t>(number(editText(6), 0, 9));
+                    const QString direction = editText(7).trimmed();
+                    if (direction != "+" && direction != "-")
+                        raiseNmSnmpError(-518);
+                    dt.Direction = direction == "-" ? '-' : '+';
+                    dt.UtcHours = static_cast<std::uint8_t>(number(editText(8), 0, 13));
+                    dt.UtcMinutes = static_cast<std::uint8_t>(number(editText(9), 0, 59));
                     text = dt.ToText();
                     break;
                 }
@@ -562,12 +607,9 @@ void NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& imag
                     need(7);
                     char buf[64];
                     std::snprintf(buf, sizeof buf, "%04u/%02u/%02u %02u:%02u:%02u",
-                                  static_cast<unsigned>(number(editText(0))),
-                                  static_cast<unsigned>(number(editText(1))),
-                                  static_cast<unsigned>(number(editText(2))),
-                                  static_cast<unsigned>(number(editText(3))),
-                                  static_cast<unsigned>(number(editText(4))),
-                                  static_cast<unsigned>(number(editText(5))));
+                                  number(editText(0), 1, 9999), number(editText(1), 1, 12),
+                                  number(editText(2), 1, 31), number(editText(3), 0, 23),
+                                  number(editText(4), 0, 59), number(editText(5), 0, 59));
                     text = buf;
                     break;
                 }
@@ -587,10 +629,11 @@ void NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& imag
         // A whole value replaces the old one; laid over it, a shorter string or OID would
         // keep the old tail.
         image = part;
-        return;
+        return !havePart && text.empty();
     }
     const auto offset = static_cast<std::size_t>(b.ByteOffset);
     if (image.size() < offset + part.size())
         image.resize(offset + part.size(), '\0');
     image.replace(offset, part.size(), part);
+    return false;
 }

@@ -72,7 +72,7 @@ class NmSNMPRequest2Edits : public NmSNMPRequest2Controls {
     void FlushRows();
     void SelectedRowToValues();
     // Asks for confirmation, then writes the delete word into the row-status column of the
-    // selected row alone, synchronously, and reads the table again.
+    // selected row alone, synchronously, and reads the table again once the row is gone.
     void DeleteRow(int statusIndex, const std::string& deleteWord);
 
     // The descriptor shown in a list-view column, -1 for none.
@@ -91,7 +91,8 @@ class NmSNMPRequest2Edits : public NmSNMPRequest2Controls {
   private:
     void checkIndex(int index) const;
     void showBinding(const ControlBinding& b);
-    void readBinding(const ControlBinding& b, std::string& image);
+    // True when the binding holds a whole value typed as the empty text.
+    bool readBinding(const ControlBinding& b, std::string& image);
     std::string cellText(int descriptor) const;
     void computeColumns();
 

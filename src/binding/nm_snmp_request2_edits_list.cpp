@@ -198,15 +198,19 @@ void NmSNMPRequest2Edits::DeleteRow(int statusIndex, const std::string& deleteWo
         excluded.push_back(i);
     }
     list.Item(statusIndex).Value = deleteWord;
+    bool written = false;
     try {
-        Set(false, false, {}, nullptr);
+        written = Set(false, false, {}, nullptr);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
+        ShowMessageText(e.what(), true);
     }
     for (int i : excluded)
         list.Item(i).Flags &= ~vfExcluded;
     Async = savedAsync;
-    Get();
+    // A failed delete changed nothing: a new read would only cover its message.
+    if (written)
+        Get();
 }
 
 // ---- slots ----

@@ -23,6 +23,9 @@ constexpr int kStatusHeight = 20;
 QPushButton* makeButton(QWidget* parent, const char* text, const char* name) {
     auto* b = new QPushButton(QString::fromLatin1(text), parent);
     b->setObjectName(QString::fromLatin1(name));
+    // Enter in a field must not press a button: "Refresh" would throw the typed values away.
+    b->setAutoDefault(false);
+    b->setDefault(false);
     return b;
 }
 

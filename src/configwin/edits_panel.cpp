@@ -63,7 +63,10 @@ std::string RowFormat(unsigned syntax) {
         case synUInteger32:
             return "%u";
         case synIpAddress:
+        case synIpAddress2:
             return "%s{I}";
+        case synInetAddress:
+            return "%s{Ia}";
         default:
             return "%s";
     }
@@ -358,18 +361,23 @@ void TEditsPanel::SetCheckedClick(QPushButton* button) {
             incomplete = true;
         }
     }
+    bool written = false;
+    Binding->LastOp = 1;  // a refusal while collecting is reported as the set's
     try {
         CollectValues(*Binding);
         if (incomplete)
             ShowMessage(MessageKind::Warning, QStringLiteral("Some items are empty!"), window());
         else
-            Binding->Set(false, false, {}, nullptr);
+            written = Binding->Set(false, false, {}, nullptr);
     } catch (const std::exception& e) {
+        // Nothing was sent; the values stay as typed for the user to mend.
         Binding->ShowStatus(e.what());
+        ShowMessage(MessageKind::Warning, QString::fromStdString(e.what()), window());
     }
     for (int i : marked)
         list.Item(i).Flags &= ~vfExcluded;
     Binding->Async = savedAsync;
-    if (!incomplete && button && button->property(kCloseAfterSet).toBool())
+    SetFailed = !incomplete && !written;
+    if (written && button && button->property(kCloseAfterSet).toBool())
         button->window()->close();
 }

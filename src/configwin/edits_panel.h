@@ -43,6 +43,8 @@ class TEditsPanel : public QFrame {
     QColor DisabledFont;
     QColor DisabledColor;
     bool InitialCheck = false;
+    // The last set action was refused before sending or failed at the agent.
+    bool SetFailed = false;
 
     void BuildRows();
     void LayoutRows(bool resize);
@@ -65,7 +67,8 @@ class TEditsPanel : public QFrame {
     void CheckBoxClick();
     void CheckAllClick();
     void ClearChecksClick();
-    // button: the "Set Checked" that was pressed; with CloseAfterSet its window closes.
+    // button: the "Set Checked" that was pressed; with CloseAfterSet its window closes once
+    // the values are written. A refusal is shown in a message box and in the status line.
     void SetCheckedClick(QPushButton* button);
 
   private:

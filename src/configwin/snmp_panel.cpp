@@ -401,7 +401,8 @@ void TSNMPListViewPanel::finishDialog(QWidget* dialog) {
     Editor->ScrollBox->verticalScrollBar()->setValue(0);
     delete dialog;
     Binding->SetConstraintOwner(window());
-    RefreshList();
+    if (!Editor->SetFailed)
+        RefreshList();
 }
 
 void TSNMPListViewPanel::ShowAddDialog() {
@@ -412,6 +413,7 @@ void TSNMPListViewPanel::ShowAddDialog() {
         BeforeAdd();
     TSNMPPanel* panel = createDialog(QStringLiteral(" (Add)"), true);
     QWidget* dialog = panel->parentWidget();
+    Editor->SetFailed = false;
     try {
         const int indexCount = Binding->Request.VarList.IndexCount;
         for (int i = 0; i < indexCount && i < static_cast<int>(Editor->Rows.size()); ++i) {
@@ -459,6 +461,7 @@ void TSNMPListViewPanel::ShowEditDialog() {
         BeforeEdit();
     TSNMPPanel* panel = createDialog(QStringLiteral(" (Edit)"), false);
     QWidget* dialog = panel->parentWidget();
+    Editor->SetFailed = false;
     struct Removed {
         int position;
         int index;
@@ -531,16 +534,21 @@ void TSNMPListViewPanel::DeleteClick() {
             list.Item(i).Flags |= vfExcluded;
             marked.push_back(i);
         }
+    bool written = false;
+    Binding->LastOp = 1;
     try {
         CollectValues(*Binding);
         list.Item(List->DeleteIndex).Value = List->DeleteLiteral;
-        Binding->Set(false, false, {}, nullptr);
+        written = Binding->Set(false, false, {}, nullptr);
     } catch (const std::exception& e) {
         Binding->ShowStatus(e.what());
+        ShowMessage(MessageKind::Warning, QString::fromStdString(e.what()), window());
     }
     for (int i : marked)
         list.Item(i).Flags &= ~vfExcluded;
-    RefreshList();
+    // A failed delete changed nothing: a new read would only cover its message.
+    if (written)
+        RefreshList();
     Binding->Async = savedAsync;
 }
 

@@ -110,7 +110,8 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
     QString dialogCaption(const QString& suffix) const;
     // The Add or Edit dialog with its own panel sharing this panel's status bar.
     TSNMPPanel* createDialog(const QString& suffix, bool setEnabled);
-    // The editor comes back hidden; the dialog goes; the table is read again.
+    // The editor comes back hidden; the dialog goes; the table is read again unless the last
+    // write of the dialog failed (its message stays in the status line).
     void finishDialog(QWidget* dialog);
     QMetaObject::Connection doubleClick_;
 };

@@ -10,6 +10,7 @@
 #include "messages.h"
 #include "nm_num_list.h"
 #include "text_scan.h"
+#include "value_conversion.h"
 
 using mibmodel_detail::hexValue;
 using mibmodel_detail::isDigit;
@@ -203,6 +204,9 @@ EditConstraintRule ParseConstraintPiece(const std::string& piece) {
                 if (i < options.size() && options[i] == 'm') {
                     r.AddrMode = amMulticastIpv4;
                     ++i;
+                } else if (i < options.size() && options[i] == 'a') {
+                    r.AddrMode = amInetAddress;
+                    ++i;
                 } else if (i < options.size() && options[i] == '6') {
                     r.AddrMode = amIpv6;
                     ++i;
@@ -387,6 +391,8 @@ ExitOutcome CheckExit(const EditConstraintRule& rule, const std::string& text) {
             return IsMulticastMacText(text) ? ok : reject(commonText(-24));
         case amUnicastMac:
             return IsUnicastMacText(text) ? ok : reject(commonText(-25));
+        case amInetAddress:
+            return IsInetAddressText(text) ? ok : reject(commonText(-19));
         default:
             break;
     }

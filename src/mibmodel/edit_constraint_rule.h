@@ -18,6 +18,9 @@ inline constexpr std::uint8_t amMulticastIpv6 = 4;
 inline constexpr std::uint8_t amMac = 5;
 inline constexpr std::uint8_t amMulticastMac = 6;
 inline constexpr std::uint8_t amUnicastMac = 7;
+// "Ia": an InetAddress (IPv4, IPv6 as 32 hexadecimal digits, zoned IPv6 with "%" and a zone
+// index); the empty text is the zero-length address.
+inline constexpr std::uint8_t amInetAddress = 8;
 
 // One parsed format piece such as "%i{n1x65535l5}".
 struct EditConstraintRule {

@@ -67,6 +67,42 @@ NmDateTime NmDateTime::FromText(const std::string& text) {
     return d;
 }
 
+bool NmDateTime::Parse(const std::string& text, NmDateTime& out) {
+    std::size_t end = text.size();
+    while (end > 0 && std::isspace(static_cast<unsigned char>(text[end - 1])))
+        --end;
+    const std::string trimmed = text.substr(0, end);
+    int f[9] = {};
+    int matched = scanPattern(trimmed, "%d-%d-%d,%d:%d:%d.%d,+%d:%d", f);
+    char direction = '+';
+    if (matched != 9) {
+        matched = scanPattern(trimmed, "%d-%d-%d,%d:%d:%d.%d,-%d:%d", f);
+        direction = '-';
+    }
+    if (matched != 9) {
+        std::fill(f, f + 9, 0);
+        matched = scanPattern(trimmed, "%d-%d-%d,%d:%d:%d.%d", f);
+        direction = '+';
+        if (matched != 7)
+            return false;
+        // Nothing may follow the seven fields but the offset forms tried above.
+        const std::size_t point = trimmed.rfind('.');
+        std::size_t digits = point + 1;
+        while (digits < trimmed.size() && std::isdigit(static_cast<unsigned char>(trimmed[digits])))
+            ++digits;
+        if (digits != trimmed.size())
+            return false;
+    }
+    const int low[9] = {0, 1, 1, 0, 0, 0, 0, 0, 0};
+    const int high[9] = {65535, 12, 31, 23, 59, 60, 9, 13, 59};
+    for (int i = 0; i < 9; ++i)
+        if (f[i] < low[i] || f[i] > high[i])
+            return false;
+    out = FromText(trimmed);
+    out.Direction = direction;
+    return true;
+}
+
 std::string NmDateTime::ToOctets() const {
     return std::string{
         static_cast<char>(Year >> 8), static_cast<char>(Year & 0xff), static_cast<char>(Month),

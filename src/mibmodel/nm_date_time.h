@@ -24,6 +24,10 @@ class NmDateTime {
     // "Bad value of the associated SNMP variable's (partial) data!".
     static NmDateTime FromOctets(const std::string& octets);
     static NmDateTime FromText(const std::string& text);
+    // FromText for a value to be sent: false unless one of the text forms matches in full and
+    // every field is in its range (month 1 to 12, day 1 to 31, hour 0 to 23, minutes 0 to 59,
+    // seconds 0 to 60, deci-seconds 0 to 9, hours from UTC 0 to 13, minutes from UTC 0 to 59).
+    static bool Parse(const std::string& text, NmDateTime& out);
 
     std::string ToOctets() const;  // always 11 octets
     std::string ToText() const;

@@ -71,6 +71,9 @@ void NmEditConstraint::Install(const std::string& piece, QLineEdit* edit, EditHa
                                  [this, edit](const QString&) { OnEditChange(edit); });
         record.destroyed = connect(edit, &QObject::destroyed, this,
                                    [this, edit](QObject*) { records_.erase(edit); });
+        // Enter checks the value as leaving the field does, and does nothing else.
+        record.returned =
+            connect(edit, &QLineEdit::returnPressed, this, [this, edit] { OnEditExit(edit); });
         edit->installEventFilter(this);
     }
 }
@@ -112,6 +115,7 @@ NmEditConstraint::Record* NmEditConstraint::find(QLineEdit* edit) {
 void NmEditConstraint::detach(QLineEdit* edit, Record& record) {
     disconnect(record.changed);
     disconnect(record.destroyed);
+    disconnect(record.returned);
     edit->removeEventFilter(this);
     if (record.validator) {
         if (edit->validator() == record.validator)
@@ -153,7 +157,8 @@ void NmEditConstraint::OnEditChange(QLineEdit* edit) {
 
 void NmEditConstraint::OnEditExit(QLineEdit* edit) {
     Record* record = find(edit);
-    if (!record)
+    // A read-only field shows what was read; there is nothing the user could mend.
+    if (!record || edit->isReadOnly())
         return;
     const QString text = edit->text();
     const ExitOutcome out = CheckExit(record->rule, text.toStdString());

@@ -61,6 +61,7 @@ class NmEditConstraint : public QObject {
         EditHandler savedOnExit;
         QMetaObject::Connection changed;
         QMetaObject::Connection destroyed;
+        QMetaObject::Connection returned;
         QPointer<QValidator> validator;  // owned by the edit
     };
 

@@ -36,6 +36,27 @@ constexpr std::int64_t kUInt32Max = std::numeric_limits<std::uint32_t>::max();
 [[noreturn]] void badIpAddress() {
     raiseCommonError(-19);
 }
+[[noreturn]] void emptyValue() {
+    raiseCommonError(-3);
+}
+
+// Syntaxes whose value may be empty: octet strings, DisplayString, a zero-length InetAddress.
+bool hasEmptyForm(std::uint32_t s) {
+    switch (s) {
+        case synBits:
+        case synOctets:
+        case synOpaque:
+        case synPortList:
+        case synMacAddress:
+        case synIpv6Address:
+        case synDisplayString:
+        case synInetAddress:
+        case synNull:
+            return true;
+        default:
+            return false;
+    }
+}
 
 bool isKnownSyntax(std::uint32_t s) {
     return (s >= synBoolean && s <= synOid) || (s >= synIpAddress && s <= synPortList) ||
@@ -90,17 +111,46 @@ std::string doubleWords(double v) {
     return std::to_string(bits & 0xffffffffu) + "." + std::to_string(bits >> 32);
 }
 
-// strtod without the locale: white space, an optional "+", then the number; else 0.
-double parseDouble(const std::string& text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
-        ++pos;
-    if (pos < text.size() && text[pos] == '+')
-        ++pos;
+std::string be32(std::uint32_t v) {
+    return std::string{static_cast<char>(v >> 24), static_cast<char>(v >> 16 & 0xff),
+                       static_cast<char>(v >> 8 & 0xff), static_cast<char>(v & 0xff)};
+}
+
+std::uint32_t readBe32(const std::string& s, std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        v = v << 8 | static_cast<std::uint8_t>(s[at + i]);
+    return v;
+}
+
+std::string trimmed(const std::string& text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin])))
+        ++begin;
+    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1])))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+// The shortest text that reads back as the same double.
+std::string exactDouble(double v) {
+    char buf[64];
+    auto [p, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    return ec == std::errc() ? std::string(buf, p) : std::string("0");
+}
+
+// A double to be sent: the whole text must be the number.
+double strictDouble(const std::string& text) {
+    std::string t = trimmed(text);
+    if (t.empty())
+        emptyValue();
+    if (t[0] == '+')
+        t.erase(0, 1);
     double v = 0;
-    auto [p, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), v);
-    (void)p;
-    return ec == std::errc() ? v : 0.0;
+    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (ec != std::errc() || p != t.data() + t.size())
+        badPartialValue();
+    return v;
 }
 
 std::string dotted(const std::string& octets, std::size_t count) {
@@ -123,21 +173,55 @@ std::string octetsAsSubIds(const std::string& octets, bool withCount) {
     return s;
 }
 
-// "One octet per dotted number", as lenient as atol.
-std::string dottedNumbersToOctets(const std::string& text) {
-    std::string out;
+std::string strictIpv4Octets(const std::string& text) {
+    std::uint8_t a[4];
+    if (!ParseIpv4(text, a))
+        badIpAddress();
+    return std::string(reinterpret_cast<const char*>(a), 4);
+}
+
+// InetAddress text to octets: "" (zero length), a dotted IPv4 address, 32 hexadecimal digits
+// with "%" and a decimal zone index (20 octets), or an even number of hexadecimal digits (blanks,
+// ':' and '-' may separate octets): 16 or 20 octets, or any number when anyLength. False for
+// anything else.
+bool inetTextToOctets(const std::string& text, bool anyLength, std::string& out) {
+    out.clear();
     if (text.empty())
-        return out;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t dot = text.find('.', start);
-        const std::string part = text.substr(start, dot == std::string::npos ? dot : dot - start);
-        out += static_cast<char>(atolLike(part) & 0xff);
-        if (dot == std::string::npos)
-            break;
-        start = dot + 1;
+        return true;
+    if (text.find('.') != std::string::npos) {
+        std::uint8_t a[4];
+        if (!ParseIpv4(text, a))
+            return false;
+        out.assign(reinterpret_cast<const char*>(a), 4);
+        return true;
     }
-    return out;
+    const std::size_t percent = text.find('%');
+    const std::string hex = text.substr(0, percent);
+    // Whole octets only: an odd digit would make one up.
+    if (std::count_if(hex.begin(), hex.end(), [](char c) { return hexValue(c) >= 0; }) % 2 ||
+        !TryHexToOctets(hex, out))
+        return false;
+    if (percent == std::string::npos)
+        return anyLength || out.size() == 16 || out.size() == 20;
+    const std::string zone = trimmed(text.substr(percent + 1));
+    std::uint32_t index = 0;
+    auto [p, ec] = std::from_chars(zone.data(), zone.data() + zone.size(), index);
+    if (out.size() != 16 || zone.empty() || ec != std::errc() || p != zone.data() + zone.size())
+        return false;
+    out += be32(index);
+    return true;
+}
+
+// The text of an InetAddress index: "" for zero length, dotted IPv4, the zoned IPv6 form for 20
+// octets, hexadecimal otherwise. inetTextToOctets reads each back to the same octets.
+std::string inetIndexText(const std::string& octets) {
+    if (octets.empty())
+        return {};
+    if (octets.size() == 4)
+        return dotted(octets, 4);
+    if (octets.size() == 20)
+        return OctetsToHex(octets.substr(0, 16)) + "%" + std::to_string(readBe32(octets, 16));
+    return OctetsToHex(octets);
 }
 
 // Rows of the days-from-civil algorithm (proleptic Gregorian calendar).
@@ -184,10 +268,14 @@ struct Instance {
     }
     std::size_t size() const { return subIds.size(); }
     std::uint32_t operator[](std::size_t i) const { return subIds[i]; }
+    // A sub-identifier above 255 is no octet: such an instance would not encode back.
     std::string octets(std::size_t from, std::size_t count) const {
         std::string s;
-        for (std::size_t i = from; i < from + count; ++i)
-            s += static_cast<char>(subIds[i] & 0xff);
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (subIds[i] > 0xff)
+                badKeyCount();
+            s += static_cast<char>(subIds[i]);
+        }
         return s;
     }
     std::string rest(std::size_t taken) const {
@@ -255,22 +343,6 @@ bool printableIsEmpty(const SnmpValue& v) {
     }
 }
 
-// InetAddress text worth sending as hexadecimal: only hex digits, blanks and one "%", at
-// least 32 digits.
-bool isInetHexText(const std::string& text) {
-    int digits = 0;
-    int percents = 0;
-    for (char c : text) {
-        if (hexValue(c) >= 0)
-            ++digits;
-        else if (c == '%')
-            ++percents;
-        else if (!isBlank(c))
-            return false;
-    }
-    return digits >= 32 && percents <= 1;
-}
-
 }  // namespace
 
 // ---- text forms ----
@@ -286,22 +358,42 @@ std::string OctetsToHex(const std::string& octets) {
     return s;
 }
 
-std::string HexToOctets(const std::string& text) {
+bool TryHexToOctets(const std::string& text, std::string& out) {
     const bool zoned = text.size() >= 35 && text.size() <= 37 && text[32] == '%';
-    std::vector<int> nibbles;
-    nibbles.reserve(text.size());
+    const bool grouped = text.find_first_of(":-.") != std::string::npos;
+    std::vector<std::vector<int>> groups(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isBlank(text[i]) || (zoned && i == 32))
+        const char c = text[i];
+        if (isBlank(c) || (zoned && i == 32))
             continue;
-        const int v = hexValue(text[i]);
-        nibbles.push_back(v < 0 ? 0 : v);
+        if (c == ':' || c == '-' || c == '.') {
+            groups.emplace_back();
+            continue;
+        }
+        const int v = hexValue(c);
+        if (v < 0)
+            return false;
+        groups.back().push_back(v);
     }
+    std::string octets;
+    for (const std::vector<int>& g : groups) {
+        // Between separators one digit is an octet, and so are two; three are neither.
+        if (grouped && (g.empty() || (g.size() > 1 && g.size() % 2)))
+            return false;
+        std::size_t i = 0;
+        if (g.size() % 2)
+            octets += static_cast<char>(g[i++]);
+        for (; i < g.size(); i += 2)
+            octets += static_cast<char>(g[i] << 4 | g[i + 1]);
+    }
+    out = std::move(octets);
+    return true;
+}
+
+std::string HexToOctets(const std::string& text) {
     std::string out;
-    std::size_t i = 0;
-    if (nibbles.size() % 2)
-        out += static_cast<char>(nibbles[i++]);
-    for (; i < nibbles.size(); i += 2)
-        out += static_cast<char>(nibbles[i] << 4 | nibbles[i + 1]);
+    if (!TryHexToOctets(text, out))
+        badPartialValue();
     return out;
 }
 
@@ -378,22 +470,64 @@ std::string DateTimeValueToText(double days) {
     return buf;
 }
 
-double TextToDateTimeValue(const std::string& text) {
+// False for a text that is no date (with an optional time) of years 1 to 9999.
+static bool parseDateTimeValue(const std::string& text, double& days) {
     int f[6] = {};
     const int n = scanPattern(text, "%d/%d/%d %d:%d:%d", f);
     if (n < 3 || f[0] < 1 || f[0] > 9999 || f[1] < 1 || f[1] > 12 || f[2] < 1 || f[2] > 31)
-        return 0.0;
+        return false;
     for (int i = 3; i < 6; ++i)
         if (f[i] < 0 || f[i] > 59 || (i == 3 && f[i] > 23))
-            return 0.0;
+            return false;
     const std::int64_t day =
         daysFromCivil(f[0], static_cast<unsigned>(f[1]), static_cast<unsigned>(f[2])) - kDayZero;
-    return static_cast<double>(day) + (f[3] * 3600 + f[4] * 60 + f[5]) / 86400.0;
+    days = static_cast<double>(day) + (f[3] * 3600 + f[4] * 60 + f[5]) / 86400.0;
+    return true;
+}
+
+// A date-time value to be sent.
+static double strictDateTimeValue(const std::string& text) {
+    double days = 0;
+    if (trimmed(text).empty())
+        emptyValue();
+    if (!parseDateTimeValue(text, days))
+        badPartialValue();
+    return days;
+}
+
+static std::string strictDateAndTime(const std::string& text) {
+    NmDateTime dt;
+    if (trimmed(text).empty())
+        emptyValue();
+    if (!NmDateTime::Parse(text, dt))
+        badPartialValue();
+    return dt.ToOctets();
+}
+
+static Oid strictOid(const std::string& text) {
+    Oid oid;
+    if (trimmed(text).empty())
+        emptyValue();
+    if (!parseOid(trimmed(text), oid))
+        badPartialValue();
+    return oid;
+}
+
+double TextToDateTimeValue(const std::string& text) {
+    double days = 0;
+    return parseDateTimeValue(text, days) ? days : 0.0;
 }
 
 std::int64_t DecimalInRange(const std::string& text, std::int64_t min, std::int64_t max) {
-    const std::int64_t v = atolLike(text);
-    if (v < min || v > max)
+    const std::string t = trimmed(text);
+    if (t.empty())
+        emptyValue();
+    const std::size_t digits = t[0] == '-' || t[0] == '+' ? 1 : 0;
+    const bool number =
+        digits < t.size() && std::all_of(t.begin() + static_cast<long>(digits), t.end(),
+                                         [](char c) { return isDigit(c); });
+    const std::int64_t v = atolLike(t);
+    if (!number || v < min || v > max)
         raiseCommonError(-8, {{"[MIN]", std::to_string(min)}, {"[MAX]", std::to_string(max)}});
     return v;
 }
@@ -402,37 +536,38 @@ std::uint64_t Counter64FromText(const std::string& text) {
     const auto outOfRange = [] {
         raiseCommonError(-8, {{"[MIN]", "0"}, {"[MAX]", "18446744073709551615"}});
     };
+    std::string t = trimmed(text);
+    if (t.empty())
+        emptyValue();
     std::size_t pos = 0;
-    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
-        ++pos;
-    const std::size_t numberStart = pos;
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
-        negative = text[pos++] == '-';
-    std::size_t end = pos;
-    while (end < text.size() && (isDigit(text[end]) || text[end] == '.'))
-        ++end;
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        // Exponent forms go through a double; whole numbers below take the exact path.
-        const double v = std::trunc(parseDouble(text.substr(numberStart)));
-        if (std::isnan(v))
-            return 0;
-        if (v < 0 || v >= 18446744073709551616.0)
+    if (t[pos] == '-' || t[pos] == '+')
+        negative = t[pos++] == '-';
+    if (pos < t.size() && std::all_of(t.begin() + static_cast<long>(pos), t.end(),
+                                      [](char c) { return isDigit(c); })) {
+        std::uint64_t v = 0;
+        bool nonZero = false;
+        for (; pos < t.size(); ++pos) {
+            const std::uint64_t digit = static_cast<std::uint64_t>(t[pos] - '0');
+            if (v > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
+                outOfRange();
+            v = v * 10 + digit;
+            nonZero = nonZero || digit != 0;
+        }
+        if (negative && nonZero)
             outOfRange();
-        return static_cast<std::uint64_t>(v);
+        return v;
     }
-    std::uint64_t v = 0;
-    bool nonZero = false;
-    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-        const std::uint64_t digit = static_cast<std::uint64_t>(text[pos] - '0');
-        if (v > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
-            outOfRange();
-        v = v * 10 + digit;
-        nonZero = nonZero || digit != 0;
-    }
-    if (negative && nonZero)
+    // Fractions and exponent forms go through a double; the whole text must be the number.
+    if (t[0] == '+')
+        t.erase(0, 1);
+    double d = 0;
+    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), d);
+    d = std::trunc(d);
+    if (ec != std::errc() || p != t.data() + t.size() || std::isnan(d) || d < 0 ||
+        d >= 18446744073709551616.0)
         outOfRange();
-    return v;
+    return static_cast<std::uint64_t>(d);
 }
 
 bool ParseIpv4(const std::string& text, std::uint8_t (&out)[4]) {
@@ -459,6 +594,11 @@ bool ParseIpv4(const std::string& text, std::uint8_t (&out)[4]) {
     return pos == end;
 }
 
+bool IsInetAddressText(const std::string& text) {
+    std::string octets;
+    return inetTextToOctets(text, false, octets);
+}
+
 // ---- octet images ----
 
 std::string TextToOctets(const std::string& text, std::uint32_t syntax) {
@@ -466,6 +606,8 @@ std::string TextToOctets(const std::string& text, std::uint32_t syntax) {
         badSyntax();
     if (text == "(NULL)")
         return {};
+    if (text.empty() && !hasEmptyForm(syntax) && syntax != synIpAddress && syntax != synIpAddress2)
+        emptyValue();
     switch (syntax) {
         case synBoolean:
             return le32(text == "true" ? 1 : 0);
@@ -486,13 +628,13 @@ std::string TextToOctets(const std::string& text, std::uint32_t syntax) {
             return {};
         case synOid: {
             std::string out;
-            for (std::uint32_t sub : oidFromString(text))
+            for (std::uint32_t sub : strictOid(text))
                 out += le32(sub);
             return out;
         }
         case synIpAddress:
         case synIpAddress2:
-            return dottedNumbersToOctets(text);
+            return strictIpv4Octets(text);
         case synTimeTicks:
             return le32(TextToTimeTicks(text));
         case synCounter64: {
@@ -500,15 +642,19 @@ std::string TextToOctets(const std::string& text, std::uint32_t syntax) {
             return le32(static_cast<std::uint32_t>(v)) + le32(static_cast<std::uint32_t>(v >> 32));
         }
         case synDouble:
-            return doubleOctets(parseDouble(text));
+            return doubleOctets(strictDouble(text));
         case synDateAndTime:
-            return NmDateTime::FromText(text).ToOctets();
+            return strictDateAndTime(text);
         case synDateTimeValue:
-            return doubleOctets(TextToDateTimeValue(text));
+            return doubleOctets(strictDateTimeValue(text));
         case synDisplayString:
             return text;
-        case synInetAddress:
-            return text.size() <= 16 ? dottedNumbersToOctets(text) : HexToOctets(text);
+        case synInetAddress: {
+            std::string out;
+            if (!inetTextToOctets(text, false, out))
+                badIpAddress();
+            return out;
+        }
         case synPartBool8:
             return std::string(1, text == "true" ? '\1' : '\0');
         case synPartInt8:
@@ -833,6 +979,9 @@ std::string ReceivedValueToText(const SnmpValue& value, std::uint32_t syntax) {
 SnmpValue TextToSentValue(const std::string& text, std::uint32_t syntax) {
     if (text == "(NULL)")
         return SnmpValue::null();
+    if (text.empty() && isKnownSyntax(syntax) && !hasEmptyForm(syntax) && syntax != synIpAddress &&
+        syntax != synIpAddress2)
+        emptyValue();
     switch (syntax) {
         case synBoolean:
             return SnmpValue::fromInteger(text == "true" ? 1 : 0);
@@ -854,7 +1003,7 @@ SnmpValue TextToSentValue(const std::string& text, std::uint32_t syntax) {
         case synNull:
             return SnmpValue::null();
         case synOid:
-            return SnmpValue::fromOid(oidFromString(text));
+            return SnmpValue::fromOid(strictOid(text));
         case synIpAddress:
         case synIpAddress2: {
             std::uint8_t a[4];
@@ -867,26 +1016,19 @@ SnmpValue TextToSentValue(const std::string& text, std::uint32_t syntax) {
         case synCounter64:
             return SnmpValue::fromUnsigned(SnmpType::Counter64, Counter64FromText(text));
         case synDouble:
-            return SnmpValue::fromOctets(doubleOctets(parseDouble(text)));
+            return SnmpValue::fromOctets(doubleOctets(strictDouble(text)));
         case synDateAndTime:
-            return SnmpValue::fromOctets(NmDateTime::FromText(text).ToOctets());
+            return SnmpValue::fromOctets(strictDateAndTime(text));
         case synDateTimeValue:
-            return SnmpValue::fromOctets(doubleOctets(TextToDateTimeValue(text)));
+            return SnmpValue::fromOctets(doubleOctets(strictDateTimeValue(text)));
         case synDisplayString:
             return SnmpValue::fromOctets(text);
         case synInetAddress: {
-            if (text.size() >= 32) {
-                if (!isInetHexText(text))
-                    badIpAddress();
-                return SnmpValue::fromOctets(HexToOctets(text));
-            }
             // An empty text is the zero-length address of an unknown address type.
-            if (text.empty())
-                return SnmpValue::fromOctets({});
-            std::uint8_t a[4];
-            if (!ParseIpv4(text, a))
+            std::string octets;
+            if (!inetTextToOctets(text, false, octets))
                 badIpAddress();
-            return SnmpValue::fromOctets(std::string(reinterpret_cast<const char*>(a), 4));
+            return SnmpValue::fromOctets(octets);
         }
         default:
             badSyntax();
@@ -905,6 +1047,9 @@ SnmpValue TextToSent(const NmSNMPVarList& list, int item) {
 
 // ---- table indexes ----
 
+// Every index column decodes only what it encodes back to the same sub-identifiers, so that a
+// write to a row reaches that row: an instance that would not (an octet above 255, a length that
+// does not match, sub-identifiers left after the last column) raises "Bad key count".
 std::string DecodeIndex(NmSNMPVarList& list, int position, const std::string& instance) {
     SNMPVarItem& item = list.Item(position);
     const Instance in(instance);
@@ -931,6 +1076,8 @@ std::string DecodeIndex(NmSNMPVarList& list, int position, const std::string& in
     switch (item.Syntax) {
         case synBoolean:
             take(1);
+            if (in[0] > 1)
+                badKeyCount();
             text = in[0] ? "true" : "false";
             break;
         case synInteger:
@@ -954,13 +1101,21 @@ std::string DecodeIndex(NmSNMPVarList& list, int position, const std::string& in
             take(2);
             text = Counter64ToText(static_cast<std::uint64_t>(in[0]) << 32 | in[1]);
             break;
-        case synDouble:
+        case synDouble: {
             take(2);
-            text = DoubleToText(doubleFromWords(in[0], in[1]));
+            const double v = doubleFromWords(in[0], in[1]);
+            if (std::isnan(v))
+                badKeyCount();
+            text = exactDouble(v);
             break;
+        }
         case synDateTimeValue:
             take(2);
             text = DateTimeValueToText(doubleFromWords(in[0], in[1]));
+            // The text shows whole seconds; other values would come back changed.
+            if (doubleWords(TextToDateTimeValue(text)) !=
+                std::to_string(in[0]) + "." + std::to_string(in[1]))
+                badKeyCount();
             break;
         case synIpAddress:
         case synIpAddress2:
@@ -971,13 +1126,18 @@ std::string DecodeIndex(NmSNMPVarList& list, int position, const std::string& in
             take(6);
             text = OctetsToHex(in.octets(0, 6));
             break;
-        case synDateAndTime:
+        case synDateAndTime: {
             take(11);
-            text = NmDateTime::FromOctets(in.octets(0, 11)).ToText();
+            const std::string octets = in.octets(0, 11);
+            text = NmDateTime::FromOctets(octets).ToText();
+            NmDateTime back;
+            if (!NmDateTime::Parse(text, back) || back.ToOctets() != octets)
+                badKeyCount();
             break;
+        }
         case synIpv6Address:
-            take(last && implied ? left : 16);
-            text = OctetsToHex(in.octets(0, taken));
+            take(16);
+            text = OctetsToHex(in.octets(0, 16));
             break;
         case synDisplayString:
             if (last && implied) {
@@ -1005,54 +1165,81 @@ std::string DecodeIndex(NmSNMPVarList& list, int position, const std::string& in
                 take(left);
                 text = OctetsToHex(in.octets(0, left));
             } else if (last) {
+                // The first sub-identifier is the length of the rest.
+                if (left == 0 || in[0] != left - 1)
+                    badKeyCount();
                 take(left);
-                text = OctetsToHex(left ? in.octets(1, left - 1) : std::string());
+                text = OctetsToHex(in.octets(1, left - 1));
             } else if (position == 1 && item.Syntax == synOctets && left == 9) {
                 take(8);
                 text = OctetsToHex(in.octets(0, 8));
             } else {
-                text = OctetsToHex(in.octets(1, takeCounted()));
+                const std::size_t n = takeCounted();
+                // Eight counted octets and one sub-identifier after them would encode back
+                // without the count, as the case above.
+                if (position == 1 && item.Syntax == synOctets && n == 8 && left - taken == 1)
+                    badKeyCount();
+                text = OctetsToHex(in.octets(1, n));
             }
             break;
         case synInetAddress:
-            if (last || implied) {
-                if (left < 4) {
-                    // Only a zero length (an empty address) is a whole value here.
-                    if (left != 1 || in[0] != 0)
-                        badKeyCount();
-                } else if (left <= 5) {
-                    text = dotted(in.octets(left - 4, 4), 4);
-                } else if (left <= 17) {
-                    text = OctetsToHex(in.octets(1, left - 1));
-                } else {
-                    text =
-                        OctetsToHex(in.octets(1, 16)) + "%" + instance.substr(instance.size() - 4);
-                }
+            // Without IMPLIED the address carries its length (none for an unknown address
+            // type, 4 for IPv4, 16 for IPv6, 20 for a zoned IPv6 address).
+            if (implied) {
                 take(left);
-            } else if (left <= 16) {
-                const bool withLength =
-                    (left >= 5 && left <= 15) || (left == 16 && list.IndexCount == 6);
-                take(withLength ? 5 : 4);
-                text = dotted(in.octets(withLength ? 1 : 0, 4), 4);
+                if (left == 0)
+                    badKeyCount();
+                text = inetIndexText(in.octets(0, left));
             } else {
-                take(17);
-                text = OctetsToHex(in.octets(1, 16));
+                text = inetIndexText(in.octets(1, takeCounted()));
             }
             break;
         default:
             badSyntax();
     }
+    if (last && taken != left)
+        badKeyCount();
     item.Value = MapValueToLabel(item.Options, text);
     return in.rest(taken);
 }
 
+namespace {
+
+std::size_t subIdCount(const std::string& dottedText) {
+    return dottedText.empty()
+               ? 0
+               : static_cast<std::size_t>(std::count(dottedText.begin(), dottedText.end(), '.')) +
+                     1;
+}
+
+// The sub-identifiers of the index columns from position on.
+std::string encodeFrom(const NmSNMPVarList& list, int position) {
+    std::string row;
+    for (int i = position; i < std::min(list.IndexCount, list.Count()); ++i) {
+        const std::string part = EncodeIndex(list, i);
+        if (!part.empty())
+            row += (row.empty() ? "" : ".") + part;
+    }
+    return row;
+}
+
+}  // namespace
+
 std::string EncodeIndex(const NmSNMPVarList& list, int position) {
     const SNMPVarItem& item = list.Item(position);
     const std::string text = MapLabelToValue(item.Options, item.Value);
-    const bool lastImplied = position == list.IndexCount - 1 && (item.Flags & vfImplied);
+    const bool last = position == list.IndexCount - 1;
+    const bool implied = (item.Flags & vfImplied) != 0;
+    const bool lastImplied = last && implied;
     switch (item.Syntax) {
         case synBoolean:
-            return text == "true" ? "1" : "0";
+            if (text == "true")
+                return "1";
+            if (text == "false")
+                return "0";
+            if (trimmed(text).empty())
+                emptyValue();
+            badPartialValue();
         case synInteger:
             return std::to_string(
                 static_cast<std::uint32_t>(DecimalInRange(text, kInt32Min, kInt32Max)));
@@ -1065,12 +1252,19 @@ std::string EncodeIndex(const NmSNMPVarList& list, int position) {
         case synBits:
         case synOctets:
         case synOpaque:
-        case synPortList:
-            return octetsAsSubIds(HexToOctets(text), !lastImplied);
+        case synPortList: {
+            const std::string octets = HexToOctets(text);
+            // The mirror of the eight octets without a length that DecodeIndex reads.
+            const bool eightBare = position == 1 && item.Syntax == synOctets && !last && !implied &&
+                                   octets.size() == 8 && subIdCount(encodeFrom(list, 2)) == 1;
+            return octetsAsSubIds(octets, !implied && !eightBare);
+        }
         case synDisplayString:
             return octetsAsSubIds(text, !lastImplied);
         case synOid: {
-            const Oid oid = oidFromString(text);
+            Oid oid;
+            if (!trimmed(text).empty() && !parseOid(trimmed(text), oid))
+                badPartialValue();
             std::string s = lastImplied ? std::string() : std::to_string(oid.size());
             const std::string subs = oidToString(oid);
             if (!s.empty() && !subs.empty())
@@ -1078,46 +1272,40 @@ std::string EncodeIndex(const NmSNMPVarList& list, int position) {
             return s + subs;
         }
         case synIpAddress:
-        case synIpAddress2: {
-            std::uint8_t a[4];
-            if (!ParseIpv4(text, a))
-                badIpAddress();
-            return dotted(std::string(reinterpret_cast<const char*>(a), 4), 4);
-        }
+        case synIpAddress2:
+            return dotted(strictIpv4Octets(text), 4);
         case synTimeTicks:
+            if (trimmed(text).empty())
+                emptyValue();
             return std::to_string(TextToTimeTicks(text));
         case synCounter64: {
             const std::uint64_t v = Counter64FromText(text);
             return std::to_string(v >> 32) + "." + std::to_string(v & 0xffffffffu);
         }
         case synDouble:
-            return doubleWords(parseDouble(text));
+            return doubleWords(strictDouble(text));
         case synDateTimeValue:
-            return doubleWords(TextToDateTimeValue(text));
+            return doubleWords(strictDateTimeValue(text));
         case synMacAddress: {
             const std::string o = HexToOctets(text);
-            return o.size() < 6 ? std::string() : dotted(o, 6);
+            if (o.size() != 6)
+                raiseCommonError(-23);
+            return dotted(o, 6);
         }
         case synIpv6Address: {
             const std::string o = HexToOctets(text);
-            return o.size() < 16 ? std::string() : dotted(o, 16);
+            if (o.size() != 16)
+                raiseCommonError(-21);
+            return dotted(o, 16);
         }
         case synDateAndTime:
-            return dotted(NmDateTime::FromText(text).ToOctets(), 11);
-        case synInetAddress:
-            if (text.size() <= 15) {
-                std::uint8_t a[4];
-                if (!ParseIpv4(text, a))
-                    badIpAddress();
-                return "4." + dotted(std::string(reinterpret_cast<const char*>(a), 4), 4);
-            }
-            if (text.size() >= 33 && text.size() <= 69) {
-                const std::size_t percent = text.find('%');
-                const std::size_t zone = percent == std::string::npos ? 32 : percent + 1;
-                return "17." + dotted(HexToOctets(text.substr(0, 32)), 16) + "." +
-                       text.substr(std::min(zone, text.size()), 4);
-            }
-            return octetsAsSubIds(HexToOctets(text), !lastImplied);
+            return dotted(strictDateAndTime(text), 11);
+        case synInetAddress: {
+            std::string octets;
+            if (!inetTextToOctets(text, true, octets))
+                badIpAddress();
+            return octetsAsSubIds(octets, !implied);
+        }
         default:
             badSyntax();
     }

@@ -10,10 +10,14 @@
 
 // Text forms.
 std::string OctetsToHex(const std::string& octets);  // upper case, no separators
-// Blanks are ignored; an odd digit count makes the first digit an octet of its own; a
-// 35 to 37 character text with "%" after 32 digits drops the "%". Other characters count
-// as the digit 0.
+// Blanks are ignored. With ':', '-' or '.' between the digits every group between them is
+// one octet (one or two digits) or several (an even number of digits); without them an odd
+// digit count makes the first digit an octet of its own. A 35 to 37 character text with "%"
+// after 32 digits drops the "%". Any other character, an empty group or a group of an odd
+// number of digits other than one raises "Bad value of the associated SNMP variable's
+// (partial) data!"; TryHexToOctets returns false instead (and leaves out alone).
 std::string HexToOctets(const std::string& text);
+bool TryHexToOctets(const std::string& text, std::string& out);
 std::string TimeTicksToText(std::uint32_t ticks);
 std::uint32_t TextToTimeTicks(const std::string& text);
 std::string Counter64ToText(std::uint64_t value);
@@ -23,14 +27,22 @@ std::string DoubleToText(double value);
 std::string DateTimeValueToText(double days);
 double TextToDateTimeValue(const std::string& text);  // 0 for a text that does not parse
 
-// Decimal texts with range care: text that is not a number gives 0, a number outside
-// [min, max] raises " Please enter a number between [MIN] and [MAX]!".
+// Decimal texts of values to be sent: an empty text raises " Empty value is not allowed!", a
+// text that is not a number or a number outside [min, max] raises " Please enter a number
+// between [MIN] and [MAX]!". Blanks around the number are allowed.
 std::int64_t DecimalInRange(const std::string& text, std::int64_t min, std::int64_t max);
+// As DecimalInRange; fractions and exponent forms are cut to whole numbers.
 std::uint64_t Counter64FromText(const std::string& text);
 // Strict dotted-decimal IPv4 ("a.b.c.d", each 0 to 255), blanks around allowed.
 bool ParseIpv4(const std::string& text, std::uint8_t (&out)[4]);
+// A text that an InetAddress value can be sent from: empty (zero length), IPv4, IPv6 as 32
+// hexadecimal digits (':' or '-' may separate octets), or that followed by "%" and a decimal
+// zone index.
+bool IsInetAddressText(const std::string& text);
 
-// Octet images.
+// Octet images. Texts go through the same checks as values to be sent: an empty text of a
+// syntax that has no empty value raises " Empty value is not allowed!", an address that is not
+// one " Please enter a valid IP address!".
 std::string TextToOctets(const std::string& text, std::uint32_t syntax);
 std::string OctetsToText(const std::string& image, std::uint32_t syntax);
 std::string ExtractPart(const std::string& image, std::size_t offset, std::uint32_t partSyntax);
@@ -50,6 +62,8 @@ SnmpValue TextToSent(const NmSNMPVarList& list, int item);
 
 // Table indexes. DecodeIndex sets the index column's Value from the front of the instance
 // text and returns the rest; EncodeIndex gives the column's sub-identifiers as dotted text.
+// An instance that DecodeRow accepts, EncodeRow gives back unchanged; one that would not come
+// back unchanged raises "Bad key count of SNMP variable list!".
 std::string DecodeIndex(NmSNMPVarList& list, int position, const std::string& instance);
 std::string EncodeIndex(const NmSNMPVarList& list, int position);
 // All index columns of a row: DecodeRow also sets the Cursor of index columns that are not

@@ -26,13 +26,12 @@ void InitGlobalSession(const std::string& folder) {
         GlobalSession = session;
     }
 
-    const std::string path = bootCounterPath(folder);
+    // Read, count and write under one lock: programs started together each count a boot.
     std::uint32_t boots = 0;
-    const int rc = getBootCounter(path, kLocalEngineId, boots);
-    if (rc < kBootCounterCannotOpen)
+    const int rc = incrementBootCounter(bootCounterPath(folder), kLocalEngineId, boots);
+    if (rc == kBootCounterEngineIdTooLong || rc == kBootCounterMalformed)
         raiseNmSnmpError(-507);
-    ++boots;
-    if (saveBootCounter(path, kLocalEngineId, boots) != kBootCounterOk)
+    if (rc != kBootCounterOk)
         raiseNmSnmpError(-508);
     GlobalSession->initLocalEngine(kLocalEngineId, boots);
 

@@ -30,6 +30,9 @@ const SNMPVarDescriptor kParts[] = {
     {"1.3.6.1.4.1.32473.99.3.6", "Uptime", synTimeTicks, vfRead | vfWrite},
     {nullptr}};
 
+const SNMPVarDescriptor kDateInFlags[] = {
+    {"1.3.6.1.4.1.32473.99.3.2", "When", synDateAndTime, vfRead | vfWrite}, {nullptr}};
+
 const SNMPVarDescriptor kShortFlags[] = {
     {"1.3.6.1.4.1.32473.99.3.3", "Flags", synOctets, vfRead | vfWrite}, {nullptr}};
 
@@ -210,4 +213,89 @@ TEST_F(BindingScalar, ValuesSpreadOverSeveralEdits) {
     } catch (const NmSNMPException& e) {
         EXPECT_EQ(e.code(), -522);
     }
+}
+
+// A field of a value spread over several edits is taken as it is or not at all: no number is
+// cut at a letter or wrapped into the octet, and no field shifts the ones after it.
+TEST_F(BindingScalar, BadTextInOneOfSeveralEditsSendsNothing) {
+    struct Case {
+        int descriptor;  // in kParts: 1 MAC, 2 IP address, 3 TimeTicks
+        int edit;
+        const char* typed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {2, 0, "300", " Please enter a valid IP address!"},
+        {2, 3, "", " Please enter a valid IP address!"},
+        {2, 1, "1x", " Please enter a valid IP address!"},
+        {1, 2, "2B3", "Bad value of the associated SNMP variable's (partial) data!"},
+        {1, 5, "5G", "Bad value of the associated SNMP variable's (partial) data!"},
+        {3, 1, "24", " Please enter a number between 0 and 23!"},
+        {3, 2, "", " Empty value is not allowed!"},
+        {3, 0, "498", " Please enter a number between 0 and 497!"},
+        {3, 3, "1x", " Please enter a number between 0 and 59!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("descriptor ") + std::to_string(c.descriptor) + " edit " +
+                     std::to_string(c.edit) + " '" + c.typed + "'");
+        auto b = bind(kParts, vlScalar, 0, false);
+        const auto mac = edits(&window, 6);
+        const auto ip = edits(&window, 4);
+        const auto ticks = edits(&window, 5);
+        b->BindEdits(1, "%s%s%s%s%s%s", mac);
+        b->BindEdits(2, "%s%s%s%s", ip);
+        b->BindEdits(3, "%s%s%s%s%s", ticks);
+        ASSERT_TRUE(b->Get());
+        const std::vector<QLineEdit*>& fields = c.descriptor == 1   ? mac
+                                                : c.descriptor == 2 ? ip
+                                                                    : ticks;
+        fields[static_cast<std::size_t>(c.edit)]->setText(c.typed);
+        const std::size_t before = pdus().size();
+        try {
+            b->Set(false, true, std::to_string(c.descriptor));
+            ADD_FAILURE() << "nothing refused";
+        } catch (const NmSNMPException& e) {
+            EXPECT_EQ(e.text(), c.message);
+        }
+        EXPECT_TRUE(pdusSince(before).empty());
+    }
+
+    // DateAndTime in ten edits: each field in its range, the direction "+" or "-".
+    const struct {
+        int edit;
+        const char* typed;
+        const char* message;
+    } dates[] = {
+        {1, "13", " Please enter a number between 1 and 12!"},
+        {1, "300", " Please enter a number between 1 and 12!"},
+        {6, "10", " Please enter a number between 0 and 9!"},
+        {7, "x", "Bad value of the associated SNMP variable's (partial) data!"},
+        {8, "", " Empty value is not allowed!"},
+    };
+    const char* good[10] = {"2009", "6", "15", "13", "30", "15", "0", "+", "8", "0"};
+    for (const auto& d : dates) {
+        SCOPED_TRACE(std::string("date field ") + std::to_string(d.edit) + " '" + d.typed + "'");
+        auto b = bind(kDateInFlags, vlScalar, 0, false);
+        const auto fields = edits(&window, 10);
+        b->BindEdits(0, "%s%s%s%s%s%s%s%s%s%s", fields);
+        for (int i = 0; i < 10; ++i)
+            fields[static_cast<std::size_t>(i)]->setText(i == d.edit ? d.typed : good[i]);
+        const std::size_t before = pdus().size();
+        try {
+            b->Set(false, true, "0");
+            ADD_FAILURE() << "nothing refused";
+        } catch (const NmSNMPException& e) {
+            EXPECT_EQ(e.text(), d.message);
+        }
+        EXPECT_TRUE(pdusSince(before).empty());
+    }
+    auto b = bind(kDateInFlags, vlScalar, 0, false);
+    const auto fields = edits(&window, 10);
+    b->BindEdits(0, "%s%s%s%s%s%s%s%s%s%s", fields);
+    for (int i = 0; i < 10; ++i)
+        fields[static_cast<std::size_t>(i)]->setText(good[i]);
+    const std::size_t before = pdus().size();
+    EXPECT_TRUE(b->Set(false, true, "0"));
+    EXPECT_EQ(pdusSince(before), std::vector<std::string>(
+                                     {"set 1.3.6.1.4.1.32473.99.3.2.0=4x:07d9060f0d1e0f002b0800"}));
 }

@@ -11,6 +11,7 @@
 #include <cctype>
 
 #include "binding_fixture.h"
+#include "messages.h"
 
 using namespace binding_test;
 
@@ -166,6 +167,21 @@ TEST_F(BindingTable, SetWritesTheSelectedRowAndPortListComesBack) {
     EXPECT_TRUE(b->Set(false, true, "3"));
     EXPECT_EQ(pdusSince(next),
               std::vector<std::string>({"set 1.3.6.1.4.1.32473.99.2.1.4.1.2=4x:8001"}));
+
+    // A port outside the bit map, or a range backwards, is refused; nothing is written.
+    for (const char* bad : {"1,17", "3-1", "x"}) {
+        SCOPED_TRACE(bad);
+        w.select(1);
+        w.members->setText(bad);
+        const std::size_t at = pdus().size();
+        try {
+            b->Set(false, true, "3");
+            ADD_FAILURE() << "nothing refused";
+        } catch (const NmSNMPException& e) {
+            EXPECT_EQ(e.code(), -518);
+        }
+        EXPECT_TRUE(pdusSince(at).empty());
+    }
 }
 
 TEST_F(BindingTable, SubclassTransformsRowsBeforeTheyAreShown) {
@@ -263,6 +279,46 @@ TEST_F(BindingTable, DeleteWritesOnlyTheRowStatusOfTheSelectedRow) {
     ASSERT_FALSE(sent.empty());
     EXPECT_EQ(sent[0], "set 1.3.6.1.4.1.32473.99.2.1.5.1.2=2:6");
     EXPECT_EQ(w.rows(), std::vector<std::string>({kAllRows[0], kAllRows[2]}));
+}
+
+// A delete that is refused before sending, or by the agent, is shown in a message box and
+// is not followed by a read that would cover its message.
+TEST_F(BindingTable, FailedDeleteIsShownAndNotReadOver) {
+    const struct {
+        const char* word;
+        const char* sent;
+        const char* message;
+    } cases[] = {
+        {"bogus", nullptr, " Please enter a number between -2147483648 and 2147483647!"},
+        {"createAndGo", "set 1.3.6.1.4.1.32473.99.2.1.5.1.2=2:4",
+         "(SNMP) Cannot create/set variable, Inconsistent Value!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.word);
+        QWidget page;
+        TableWindow w(&page);
+        auto b = bind(kTable, vlTableRows, 2);
+        w.attach(*b, false);
+        ASSERT_TRUE(b->Get());
+        waitIdle(*b);
+        w.select(1);
+        shown.clear();
+        const QString statusBefore = w.bar->currentMessage();
+        const std::size_t before = pdus().size();
+        b->DeleteRow(kStatus, c.word);
+        runEventsUntil([] { return false; }, 200);
+        EXPECT_EQ(pdusSince(before),
+                  c.sent ? std::vector<std::string>({c.sent}) : std::vector<std::string>());
+        ASSERT_EQ(shown.size(), 2u);
+        EXPECT_EQ(shown[1].kind, MessageKind::Error);
+        EXPECT_EQ(shown[1].text, c.message);
+        EXPECT_EQ(w.rows(), kAllRows);
+        // A refusal stays in the status line; the agent's error leaves the line as it was.
+        EXPECT_EQ(w.bar->currentMessage().startsWith(QString("Set: ") + c.message), !c.sent);
+        if (c.sent) {
+            EXPECT_EQ(w.bar->currentMessage(), statusBefore);
+        }
+    }
 }
 
 TEST_F(BindingTable, ClearingActiveStopsAnAsynchronousRead) {

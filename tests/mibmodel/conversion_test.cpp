@@ -15,6 +15,7 @@ const NmOptionList kAdminList(kAdmin);
 
 const std::string kIpv6Hex = "FE800000000000000000000000000001";
 const std::string kIpv6Dotted = "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1";
+const std::string kIpv6Zoned = kIpv6Hex + "%5";
 
 std::string bytes(const std::string& hex) {
     return HexToOctets(hex);
@@ -44,11 +45,23 @@ TEST(Conversion, HexTextBothWays) {
         {"1a 2b", std::string("\x1a\x2b")},
         {"ABC", std::string("\x0a\xbc")},
         {"", ""},
-        {"G1", std::string("\x01")},  // a non-hex character counts as 0
         {"FE800000000000000000000000000001%12", bytes("FE800000000000000000000000000001") + "\x12"},
+        // Separators between octets, as a MAC or IPv6 address is often written.
+        {"00:1A:2B:3C:4D:5E", bytes("001A2B3C4D5E")},
+        {"00-1a-2b-3c-4d-5e", bytes("001A2B3C4D5E")},
+        {"001a.2b3c.4d5e", bytes("001A2B3C4D5E")},
+        {"0:1a:2:3c", bytes("001A023C")},
+        {"FE80:0000:0000:0000:0000:0000:0000:0001", bytes("FE800000000000000000000000000001")},
     };
     for (const auto& c : cases)
         EXPECT_EQ(HexToOctets(c.text), c.octets) << c.text;
+    for (const char* bad : {"G1", "00:1A::2B", ":1A", "1A:", "1A2:3B", "12%", "0x1A"}) {
+        expectError([&] { HexToOctets(bad); }, -518,
+                    "Bad value of the associated SNMP variable's (partial) data!");
+        std::string out = "kept";
+        EXPECT_FALSE(TryHexToOctets(bad, out)) << bad;
+        EXPECT_EQ(out, "kept");
+    }
 }
 
 TEST(Conversion, TimeTicksBothWays) {
@@ -169,11 +182,10 @@ TEST(Conversion, TextToSentValuePerSyntax) {
         {synBoolean, "true", SnmpValue::fromInteger(1)},
         {synBoolean, "yes", SnmpValue::fromInteger(0)},
         {synInteger, "-2147483648", SnmpValue::fromInteger(-2147483647 - 1)},
-        {synInteger, "abc", SnmpValue::fromInteger(0)},  // not a number: 0
-        {synInteger, " 12xyz", SnmpValue::fromInteger(12)},
+        {synInteger, " 12 ", SnmpValue::fromInteger(12)},
         {synCounter32, "7", SnmpValue::fromUnsigned(SnmpType::Gauge32, 7)},
         {synGauge32, "4294967295", SnmpValue::fromUnsigned(SnmpType::Gauge32, 4294967295u)},
-        {synUInteger32, "", SnmpValue::fromUnsigned(SnmpType::Gauge32, 0)},
+        {synUInteger32, "+5", SnmpValue::fromUnsigned(SnmpType::Gauge32, 5)},
         {synOctets, "1A 2B", SnmpValue::fromOctets(bytes("1A2B"))},
         {synBits, "ABC", SnmpValue::fromOctets(bytes("0ABC"))},
         {synOpaque, "FF", SnmpValue::fromOctets(bytes("FF"))},
@@ -196,6 +208,10 @@ TEST(Conversion, TextToSentValuePerSyntax) {
         {synInetAddress, "192.168.0.1", SnmpValue::fromOctets(bytes("C0A80001"))},
         {synInetAddress, kIpv6Hex.c_str(), SnmpValue::fromOctets(bytes(kIpv6Hex))},
         {synInetAddress, "", SnmpValue::fromOctets("")},
+        {synInetAddress, kIpv6Zoned.c_str(), SnmpValue::fromOctets(bytes(kIpv6Hex + "00000005"))},
+        {synInetAddress, "FE80:0000:0000:0000:0000:0000:0000:0001",
+         SnmpValue::fromOctets(bytes(kIpv6Hex))},
+        {synMacAddress, "00:1A:2B:3C:4D:5E", SnmpValue::fromOctets(bytes("001A2B3C4D5E"))},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextToSentValue(c.text, c.syntax), c.value)
@@ -223,6 +239,30 @@ TEST(Conversion, TextToSentRejectsOutOfRangeAndBadAddresses) {
         {synInetAddress, "FE80000000000000000000000000000X", -19, nullptr},
         {synIpAddress, "1.2.3.400", -19, nullptr},
         {synIpAddress, "", -19, nullptr},
+        // What was typed goes out as it is, or not at all.
+        {synInetAddress, "300.1.1.1", -19, nullptr},
+        {synInetAddress, "1.2.3.4.5", -19, nullptr},
+        {synInetAddress, "-1.0.0.1", -19, nullptr},
+        {synInetAddress, "abc", -19, nullptr},
+        {synInetAddress, "0A0B", -19, nullptr},
+        {synInetAddress, "FE80000000000000000000000000000%5", -19, nullptr},
+        {synIpAddress, "300.1.1.1", -19, nullptr},
+        {synInteger, "abc", -8, nullptr},
+        {synInteger, " 12xyz", -8, nullptr},
+        {synInteger, "", -3, " Empty value is not allowed!"},
+        {synUInteger32, " ", -3, nullptr},
+        {synTimeTicks, "", -3, nullptr},
+        {synCounter64, "", -3, nullptr},
+        {synCounter64, "12abc", -8, nullptr},
+        {synOid, "", -3, nullptr},
+        {synOid, "1.3.x", -518, "Bad value of the associated SNMP variable's (partial) data!"},
+        {synOctets, "00:1A::2B", -518, nullptr},
+        {synMacAddress, "00:1A:2B:3C:4D:5G", -518, nullptr},
+        {synDouble, "1.5x", -518, nullptr},
+        {synDouble, "", -3, nullptr},
+        {synDateAndTime, "2009-13-15,13:30:15.0", -518, nullptr},
+        {synDateAndTime, "yesterday", -518, nullptr},
+        {synDateTimeValue, "yesterday", -518, nullptr},
         {0x07, "1", -511, "Bad SNMP syntax!"},
         {synPartUInt8, "1", -511, nullptr},
     };
@@ -272,19 +312,18 @@ TEST(Conversion, DecodeIndexPerSyntax) {
         {synDisplayString, vfIndex, 1, 0, "0", "", ""},
         {synInteger, vfIndex, 2, 0, "4294967295.3", "-1", "3"},
         {synGauge32, vfIndex, 1, 0, "4294967295", "4294967295", ""},
-        {synBoolean, vfIndex, 1, 0, "2", "true", ""},
+        {synBoolean, vfIndex, 1, 0, "1", "true", ""},
         {synTimeTicks, vfIndex, 1, 0, "12345", "0:02:03.45", ""},
         {synNull, vfIndex, 2, 0, "1.2", "(NULL)", "1.2"},
         {synCounter64, vfIndex, 1, 0, "1.2", "4294967298", ""},
         {synDouble, vfIndex, 1, 0, "0.1073217536", "1.5", ""},
         {synDateTimeValue, vfIndex, 1, 0, "0.1088652656", "2009/06/15 12:00:00", ""},
         {synIpAddress, vfIndex, 2, 0, "10.0.0.1.5", "10.0.0.1", "5"},
-        {synIpAddress2, vfIndex, 1, 0, "266.0.0.1", "10.0.0.1", ""},  // octets keep 8 bits
         {synMacAddress, vfIndex, 2, 0, "0.26.43.60.77.94.1", "001A2B3C4D5E", "1"},
         {synDateAndTime, vfIndex, 1, 0, "7.217.6.15.13.30.15.0.43.8.0", "2009-6-15,13:30:15.0,+8:0",
          ""},
         {synIpv6Address, vfIndex, 2, 0, kIpv6Dotted + ".5", kIpv6Hex, "5"},
-        {synIpv6Address, 0x41, 1, 0, "1.2", "0102", ""},
+        {synIpv6Address, 0x41, 1, 0, kIpv6Dotted, kIpv6Hex, ""},
         {synOid, vfIndex, 2, 0, "3.1.3.6.9", "1.3.6", "9"},
         {synOid, 0x41, 1, 0, "1.3.6.1", "1.3.6.1", ""},
         {synOctets, 0x41, 2, 0, "1.2", "0102", ""},  // implied takes all
@@ -292,18 +331,19 @@ TEST(Conversion, DecodeIndexPerSyntax) {
         {synOctets, vfIndex, 3, 1, "1.2.3.4.5.6.7.8.9", "0102030405060708", "9"},
         {synBits, vfIndex, 3, 1, "1.2.3.4.5.6.7.8.9", "02", "3.4.5.6.7.8.9"},
         {synOctets, vfIndex, 2, 0, "2.1.2.7", "0102", "7"},
-        {synInetAddress, vfIndex, 1, 0, "10.0.0.1", "10.0.0.1", ""},
         {synInetAddress, vfIndex, 1, 0, "4.10.0.0.1", "10.0.0.1", ""},
         {synInetAddress, vfIndex, 1, 0, "16." + kIpv6Dotted, kIpv6Hex, ""},
-        {synInetAddress, vfIndex, 1, 0, "20." + kIpv6Dotted + ".0.0.0.5", kIpv6Hex + "%.0.5", ""},
+        {synInetAddress, vfIndex, 1, 0, "20." + kIpv6Dotted + ".0.0.0.5", kIpv6Hex + "%5", ""},
         {synInetAddress, vfIndex, 1, 0, "0", "", ""},
+        {synInetAddress, vfIndex, 1, 0, "8.10.0.0.1.0.0.0.5", "0A00000100000005", ""},
+        {synInetAddress, 0x41, 1, 0, "10.0.0.1", "10.0.0.1", ""},
+        {synInetAddress, 0x41, 1, 0, kIpv6Dotted, kIpv6Hex, ""},
         {synInetAddress, vfIndex, 2, 0, "4.10.0.0.1.7", "10.0.0.1", "7"},
-        {synInetAddress, vfIndex, 2, 0, "10.0.0.1", "10.0.0.1", ""},
         {synInetAddress, vfIndex, 2, 0, "16." + kIpv6Dotted + ".9", kIpv6Hex, "9"},
-        {synInetAddress, vfIndex, 2, 0, "1.2.3.4.5.6.7.8.9.10.11.12.13.14.15.16", "1.2.3.4",
-         "5.6.7.8.9.10.11.12.13.14.15.16"},
-        {synInetAddress, vfIndex, 6, 0, "1.2.3.4.5.6.7.8.9.10.11.12.13.14.15.16", "2.3.4.5",
-         "6.7.8.9.10.11.12.13.14.15.16"},
+        {synInetAddress, vfIndex, 2, 0, "0.9", "", "9"},
+        // The length decides, not the number of sub-identifiers left.
+        {synInetAddress, vfIndex, 2, 0, "4.1.2.3.4.16." + kIpv6Dotted + ".1", "1.2.3.4",
+         "16." + kIpv6Dotted + ".1"},
     };
     for (const DecodeCase& c : cases) {
         NmSNMPVarList list = indexList(c.syntax, c.flags, c.columns, c.position);
@@ -321,16 +361,103 @@ TEST(Conversion, DecodeIndexRunningOutRaisesKeyCount) {
         {synOid, vfIndex, 2, 0, "4294967295.1", "", ""},
         {synCounter64, vfIndex, 1, 0, "1", "", ""},
         {synInteger, vfIndex, 1, 0, "", "", ""},
-        {synInetAddress, vfIndex, 1, 0, "1.2", "", ""},
-        {synInetAddress, vfIndex, 2, 0, "1.2.3", "", ""},
+        {synInetAddress, vfIndex, 1, 0, "5.1.2", "", ""},
+        {synInetAddress, vfIndex, 2, 0, "17.1.2.3", "", ""},
     };
     for (const DecodeCase& c : cases) {
         NmSNMPVarList list = indexList(c.syntax, c.flags, c.columns, c.position);
         expectError([&] { DecodeIndex(list, c.position, c.instance); }, -514,
                     "Bad key count of SNMP variable list!");
     }
+    // Instances that would not encode back to themselves are refused the same way.
+    const DecodeCase inexact[] = {
+        {synBoolean, vfIndex, 1, 0, "2", "", ""},
+        {synIpAddress2, vfIndex, 1, 0, "266.0.0.1", "", ""},
+        {synMacAddress, vfIndex, 1, 0, "0.26.43.60.77.300", "", ""},
+        {synDisplayString, vfIndex, 1, 0, "1.256", "", ""},
+        {synIpv6Address, 0x41, 1, 0, "1.2", "", ""},
+        {synInteger, vfIndex, 1, 0, "1.2", "", ""},   // left over after the last column
+        {synOctets, vfIndex, 1, 0, "3.1.2", "", ""},  // the length does not match
+        {synOctets, vfIndex, 3, 1, "8.1.2.3.4.5.6.7.8.9", "", ""},  // reads as the 9-left form
+        {synInetAddress, vfIndex, 1, 0, "10.0.0.1", "", ""},        // IPv4 without its length
+        {synInetAddress, vfIndex, 1, 0, "4.10.0.0.300", "", ""},
+        {synDouble, vfIndex, 1, 0, "0.2146959360", "", ""},         // NaN
+        {synDateTimeValue, vfIndex, 1, 0, "1.1088652656", "", ""},  // not a whole second
+        {synDateAndTime, vfIndex, 1, 0, "7.217.13.15.13.30.15.0.43.8.0", "", ""},  // month 13
+        {synDateAndTime, vfIndex, 1, 0, "7.217.6.15.13.30.15.0.45.0.0", "", ""},   // "-" 0:0
+    };
+    for (const DecodeCase& c : inexact) {
+        NmSNMPVarList list = indexList(c.syntax, c.flags, c.columns, c.position);
+        expectError([&] { DecodeIndex(list, c.position, c.instance); }, -514);
+    }
     NmSNMPVarList list = indexList(0x07, vfIndex, 1, 0);
     expectError([&] { DecodeIndex(list, 0, "1"); }, -511);
+}
+
+// A write to a row goes to the instance the row was read from: for every index syntax, and the
+// forms each takes (counted, last, implied), decoding a row and encoding it gives it back.
+TEST(Conversion, EveryIndexSyntaxEncodesBackWhatItDecoded) {
+    const struct {
+        std::uint32_t syntax;
+        std::uint32_t flags;
+        int columns;
+        int position;
+        std::string instance;
+    } cases[] = {
+        {synBoolean, vfIndex, 2, 0, "0.7"},
+        {synInteger, vfIndex, 1, 0, "4294967295"},
+        {synBits, vfIndex, 2, 0, "2.224.128.7"},
+        {synOctets, vfIndex, 1, 0, "3.1.2.3"},
+        {synOctets, 0x41, 1, 0, "1.2.3"},
+        {synOctets, vfIndex, 3, 1, "7.1.2.3.4.5.6.7.8.9"},
+        {synOctets, vfIndex, 4, 1, "5.8.1.2.3.4.5.6.7.8.9.10"},
+        {synNull, vfIndex, 2, 0, "5"},
+        {synOid, vfIndex, 2, 0, "3.1.3.6.9"},
+        {synOid, vfIndex, 2, 0, "0.9"},
+        {synOid, 0x41, 1, 0, "1.3.6.1.4294967295"},
+        {synIpAddress, vfIndex, 2, 0, "10.0.0.1.5"},
+        {synCounter32, vfIndex, 1, 0, "0"},
+        {synGauge32, vfIndex, 1, 0, "4294967295"},
+        {synTimeTicks, vfIndex, 2, 0, "4294967295.1"},
+        {synTimeTicks, vfIndex, 1, 0, "8640000"},
+        {synOpaque, vfIndex, 1, 0, "0"},
+        {synIpAddress2, vfIndex, 1, 0, "255.255.255.255"},
+        {synCounter64, vfIndex, 1, 0, "4294967295.4294967295"},
+        {synUInteger32, vfIndex, 1, 0, "7"},
+        {synDouble, vfIndex, 1, 0, "2576980378.1069128089"},  // 0.1
+        {synDouble, vfIndex, 1, 0, "0.2146435072"},           // infinity
+        {synDouble, vfIndex, 1, 0, "0.2147483648"},           // -0
+        {synDouble, vfIndex, 1, 0, "1.0"},                    // the smallest denormal
+        {synMacAddress, vfIndex, 2, 0, "0.26.43.60.77.94.1"},
+        {synDateAndTime, vfIndex, 1, 0, "7.217.6.15.13.30.15.0.43.8.0"},
+        {synDateAndTime, vfIndex, 1, 0, "7.217.6.15.13.30.15.0.45.5.30"},
+        {synDateTimeValue, vfIndex, 1, 0, "0.1088652656"},
+        {synDisplayString, vfIndex, 2, 0, "4.116.101.115.116.7"},
+        {synDisplayString, 0x41, 1, 0, "116.101.115.116"},
+        {synIpv6Address, vfIndex, 2, 0, kIpv6Dotted + ".3"},
+        {synPortList, vfIndex, 1, 0, "2.255.0"},
+        {synInetAddress, vfIndex, 2, 0, "0.3"},
+        {synInetAddress, vfIndex, 1, 0, "0"},
+        {synInetAddress, vfIndex, 1, 0, "4.192.0.2.1"},
+        {synInetAddress, vfIndex, 1, 0, "8.192.0.2.1.0.0.0.7"},
+        {synInetAddress, vfIndex, 2, 0, "16." + kIpv6Dotted + ".9"},
+        {synInetAddress, vfIndex, 1, 0, "20." + kIpv6Dotted + ".0.0.0.5"},
+        {synInetAddress, vfIndex, 1, 0, "20." + kIpv6Dotted + ".255.255.255.255"},
+        {synInetAddress, vfIndex, 1, 0, "3.119.119.119"},  // a dns name
+        {synInetAddress, 0x41, 1, 0, "192.0.2.1"},
+        {synInetAddress, 0x41, 1, 0, kIpv6Dotted + ".0.0.0.5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("syntax " + std::to_string(c.syntax) + " instance " + c.instance);
+        NmSNMPVarList list = indexList(c.syntax, c.flags, c.columns, c.position);
+        try {
+            DecodeRow(list, c.instance);
+            const std::string shown = list.Item(c.position).Value;
+            EXPECT_EQ(EncodeRow(list), c.instance) << "shown as " << shown;
+        } catch (const NmSNMPException& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }
 }
 
 struct EncodeCase {
@@ -360,14 +487,17 @@ TEST(Conversion, EncodeIndexPerSyntax) {
         {synDouble, vfIndex, "1.5", "0.1073217536"},
         {synDateTimeValue, vfIndex, "2009/06/15 12:00:00", "0.1088652656"},
         {synMacAddress, vfIndex, "001A2B3C4D5E", "0.26.43.60.77.94"},
-        {synMacAddress, vfIndex, "0102", ""},
+        {synMacAddress, vfIndex, "00:1A:2B:3C:4D:5E", "0.26.43.60.77.94"},
         {synIpv6Address, vfIndex, kIpv6Hex, kIpv6Dotted},
-        {synIpv6Address, vfIndex, "0102", ""},
         {synDateAndTime, vfIndex, "2009-6-15,13:30:15.0,+8:0", "7.217.6.15.13.30.15.0.43.8.0"},
         {synInetAddress, vfIndex, "10.0.0.1", "4.10.0.0.1"},
         {synInetAddress, vfIndex, kIpv6Hex, "16." + kIpv6Dotted},
         {synInetAddress, 0x41, kIpv6Hex, kIpv6Dotted},
-        {synInetAddress, vfIndex, kIpv6Hex + "%0005", "17." + kIpv6Dotted + ".0005"},
+        {synInetAddress, vfIndex, kIpv6Hex + "%5", "20." + kIpv6Dotted + ".0.0.0.5"},
+        {synInetAddress, vfIndex, "", "0"},
+        {synInetAddress, 0x41, "10.0.0.1", "10.0.0.1"},
+        {synInetAddress, vfIndex, "0A00000100000005", "8.10.0.0.1.0.0.0.5"},
+        {synDouble, vfIndex, "0.1", "2576980378.1069128089"},
     };
     for (const EncodeCase& c : cases) {
         NmSNMPVarList list = indexList(c.syntax, c.flags, 1, 0);
@@ -376,7 +506,18 @@ TEST(Conversion, EncodeIndexPerSyntax) {
     }
     const EncodeCase failures[] = {
         {synIpAddress, vfIndex, "10.0.0", "-19"},
+        {synIpAddress, vfIndex, "", "-19"},
         {synInetAddress, vfIndex, "bad", "-19"},
+        {synInetAddress, vfIndex, "300.1.1.1", "-19"},
+        {synInetAddress, vfIndex, kIpv6Hex + "%x", "-19"},
+        {synInteger, vfIndex, "", "-3"},
+        {synGauge32, vfIndex, "7a", "-8"},
+        {synBoolean, vfIndex, "yes", "-518"},
+        {synOctets, vfIndex, "00:1A::2B", "-518"},
+        {synOid, vfIndex, "1..3", "-518"},
+        {synMacAddress, vfIndex, "0102", "-23"},
+        {synMacAddress, vfIndex, "001A2B3C4D5E6F", "-23"},
+        {synIpv6Address, vfIndex, "0102", "-21"},
         {synGauge32, vfIndex, "-1", "-8"},
         {synInteger, vfIndex, "2147483648", "-8"},
         {0x07, vfIndex, "1", "-511"},
