@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "about_form.h"
 #include "chassis_panel.h"
 #include "chassis_tables.h"
 #include "config_geometry.h"
@@ -137,11 +138,8 @@ void TMainForm::createMenus() {
                 break;
             case MenuAction::About:
                 connect(action, &QAction::triggered, this, [this] {
-                    const QString chassis = DeviceOID == kCorvaneBObjectId   ? "Corvane-B"
-                                            : DeviceOID == kCorvaneAObjectId ? "Corvane-A"
-                                                                             : "unknown";
-                    ShowMessage(MessageKind::Information,
-                                "Corvane device manager\nChassis: " + chassis, this);
+                    TAboutForm about(this);
+                    about.exec();
                 });
                 break;
             case MenuAction::Refresh:
