@@ -22,6 +22,7 @@
 #include "message_box.h"
 #include "messages.h"
 #include "nm_snmp_request2_edits.h"
+#include "sibling_tools.h"
 #include "waiting_form.h"
 
 bool LargeFonts = false;
@@ -145,9 +146,14 @@ void TMainForm::createMenus() {
             case MenuAction::Refresh:
                 connect(action, &QAction::triggered, this, &TMainForm::RefreshClick);
                 break;
-            case MenuAction::Dedicated:
             case MenuAction::Tool:
-                // Their windows and the sibling tools are not part of this build yet.
+                connect(action, &QAction::triggered, this, [this, e] {
+                    // A tool that is not installed is no error of this program.
+                    LaunchSiblingTool(launchParameters, e->Tool);
+                });
+                break;
+            case MenuAction::Dedicated:
+                // Their windows are not part of this build yet.
                 action->setEnabled(false);
                 break;
             case MenuAction::Submenu:
