@@ -20,16 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char arg0[] = "about_tests";
-    static char* argv[] = {arg0, nullptr};
-    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return *running;
-    static QApplication a(argc, argv);
-    return a;
-}
-
 // Stands for the main window: the box reads the chassis from its ST_ModuleOID.
 class Owner : public QWidget {
   public:
@@ -47,7 +37,6 @@ QImage iconImage(const QIcon& icon) {
 }  // namespace
 
 TEST(AboutForm, ChassisTexts) {
-    app();
     struct Case {
         const char* oid;
         const char* caption;
@@ -85,7 +74,6 @@ TEST(AboutForm, ChassisTexts) {
 }
 
 TEST(AboutForm, BorderAndOk) {
-    app();
     Owner owner("1.3.6.1.4.1.32473.10.120.1");
     TAboutForm about(&owner);
     const Qt::WindowFlags flags = about.windowFlags();
@@ -101,7 +89,6 @@ TEST(AboutForm, BorderAndOk) {
 }
 
 TEST(AboutForm, ShiftAltF3OnOkShowsTheBuildVersion) {
-    app();
     Owner owner("1.3.6.1.4.1.32473.10.120.2");
     TAboutForm about(&owner);
     about.show();
@@ -122,7 +109,6 @@ TEST(AboutForm, ShiftAltF3OnOkShowsTheBuildVersion) {
 // "Help" > "About" on the main window: the box, modal, centred on the window, named after the
 // chassis the window identified.
 TEST(AboutForm, HelpAboutOpensTheBoxOnTheMainWindow) {
-    app();
     char tmpl[] = "/tmp/corvane-about-XXXXXX";
     const std::string work = ::mkdtemp(tmpl);
     {
@@ -163,7 +149,6 @@ TEST(AboutForm, HelpAboutOpensTheBoxOnTheMainWindow) {
 
 // main() sets the program's icon for the whole application; no window may replace it.
 TEST(AboutForm, EveryWindowShowsTheProgramIcon) {
-    app();
     const QIcon before = QApplication::windowIcon();
     QApplication::setWindowIcon(AppIcon());
     const QImage expected = iconImage(AppIcon());
@@ -184,7 +169,6 @@ TEST(AboutForm, Picture) {
     const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
     if (dir.isEmpty())
         GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
-    app();
     QDir().mkpath(dir);
     const QFont normal = QApplication::font();
     for (double scale : {1.0, 1.25}) {

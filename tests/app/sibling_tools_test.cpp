@@ -19,16 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char arg0[] = "about_tests";
-    static char* argv[] = {arg0, nullptr};
-    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return *running;
-    static QApplication a(argc, argv);
-    return a;
-}
-
 class TempDir {
   public:
     TempDir() {
@@ -155,7 +145,6 @@ TEST(SiblingTools, CommandLines) {
 }
 
 TEST(SiblingTools, MenuEntriesStartTheToolsFoundOnPath) {
-    app();
     TempDir dir;
     writeStandIn(dir.path(), "MIB");
     writeStandIn(dir.path(), "Rmon");
