@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 
+#include "app_icon.h"
 #include "command_line.h"
 #include "demo.h"
 #include "export_command.h"
@@ -80,6 +81,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("corvane");
     QApplication::setApplicationDisplayName("Corvane");
     QGuiApplication::setDesktopFileName("corvane");
+    // Every window without an icon of its own, message boxes and dialogs included, shows it.
+    QApplication::setWindowIcon(AppIcon());
 
     if (exportMode) {
         ExportRequest request;

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "about_form.h"
 #include "chassis_panel.h"
 #include "chassis_tables.h"
 #include "config_geometry.h"
@@ -21,6 +22,7 @@
 #include "message_box.h"
 #include "messages.h"
 #include "nm_snmp_request2_edits.h"
+#include "sibling_tools.h"
 #include "waiting_form.h"
 
 bool LargeFonts = false;
@@ -137,19 +139,21 @@ void TMainForm::createMenus() {
                 break;
             case MenuAction::About:
                 connect(action, &QAction::triggered, this, [this] {
-                    const QString chassis = DeviceOID == kCorvaneBObjectId   ? "Corvane-B"
-                                            : DeviceOID == kCorvaneAObjectId ? "Corvane-A"
-                                                                             : "unknown";
-                    ShowMessage(MessageKind::Information,
-                                "Corvane device manager\nChassis: " + chassis, this);
+                    TAboutForm about(this);
+                    about.exec();
                 });
                 break;
             case MenuAction::Refresh:
                 connect(action, &QAction::triggered, this, &TMainForm::RefreshClick);
                 break;
-            case MenuAction::Dedicated:
             case MenuAction::Tool:
-                // Their windows and the sibling tools are not part of this build yet.
+                connect(action, &QAction::triggered, this, [this, e] {
+                    // A tool that is not installed is no error of this program.
+                    LaunchSiblingTool(launchParameters, e->Tool);
+                });
+                break;
+            case MenuAction::Dedicated:
+                // Their windows are not part of this build yet.
                 action->setEnabled(false);
                 break;
             case MenuAction::Submenu:
