@@ -23,7 +23,7 @@ NmDateTime::NmDateTime() {
 
 NmDateTime NmDateTime::FromOctets(const std::string& octets) {
     if (octets.size() < 8)
-        raiseNmSnmpError(-518);
+        raiseNmSnmpError(nmBadPartValue);
     auto at = [&](std::size_t i) {
         return i < octets.size() ? static_cast<std::uint8_t>(octets[i]) : std::uint8_t{0};
     };

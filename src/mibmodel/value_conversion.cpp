@@ -22,16 +22,16 @@ constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kUInt32Max = std::numeric_limits<std::uint32_t>::max();
 
 [[noreturn]] void badSyntax() {
-    raiseNmSnmpError(-511);
+    raiseNmSnmpError(nmBadSyntax);
 }
 [[noreturn]] void badKeyCount() {
-    raiseNmSnmpError(-514);
+    raiseNmSnmpError(nmBadKeyCount);
 }
 [[noreturn]] void badPartialValue() {
-    raiseNmSnmpError(-518);
+    raiseNmSnmpError(nmBadPartValue);
 }
 [[noreturn]] void partOutOfRange() {
-    raiseNmSnmpError(-519);
+    raiseNmSnmpError(nmBitIndexRange);
 }
 [[noreturn]] void badIpAddress() {
     raiseCommonError(-19);

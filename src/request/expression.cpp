@@ -30,7 +30,7 @@ double NowAsDays() {
 namespace {
 
 [[noreturn]] void badSyntax() {
-    raiseNmSnmpError(-513);
+    raiseNmSnmpError(nmBadExpressionSyntax);
 }
 
 // Blanks and single-character tokens, shared by both parsers.

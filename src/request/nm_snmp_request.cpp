@@ -118,7 +118,7 @@ SnmpPdu NmSNMPRequest::buildPdu(BuildMode mode) {
                 if (!VarList.IsReadable(i))
                     continue;
                 if (kind == vlScalar || kind == vlInstances)
-                    raiseNmSnmpError(-510);
+                    raiseNmSnmpError(nmGetNextOnScalars);
                 oidText = item.Cursor;
                 break;
             case BuildMode::Write:
@@ -137,7 +137,7 @@ SnmpPdu NmSNMPRequest::buildPdu(BuildMode mode) {
                     }
                     oidText = base + "." + rowIndex;
                 } else {
-                    raiseNmSnmpError(-515);
+                    raiseNmSnmpError(nmBadListKind);
                 }
                 value = TextToSent(i);
                 break;
@@ -247,7 +247,7 @@ void NmSNMPRequest::DecodeRow(const std::string& suffix) {
     std::string rest = suffix;
     for (int i = 0; i < VarList.IndexCount && i < VarList.Count(); ++i) {
         if (rest.empty())
-            raiseNmSnmpError(-514);
+            raiseNmSnmpError(nmBadKeyCount);
         if (!VarList.IsReadable(i))
             VarList.Item(i).Cursor = VarList.BaseOid(i) + "." + rest;
         rest = DecodeIndex(i, rest);
@@ -266,7 +266,7 @@ bool NmSNMPRequest::Get(bool& ok, bool first) {
     const SnmpPdu pdu = buildPdu(first ? BuildMode::Read : BuildMode::Continue);
     PduType type;
     if (!chooseReadOperation(type)) {
-        report(-515, nmSnmpText(-515));
+        report(nmBadListKind, nmSnmpText(nmBadListKind));
         ok = false;
         return false;
     }
@@ -299,7 +299,7 @@ void NmSNMPRequest::GetAsync(bool& ok, Handler handler, void* owner, bool first)
     const SnmpPdu pdu = buildPdu(first ? BuildMode::Read : BuildMode::Continue);
     PduType type;
     if (!chooseReadOperation(type)) {
-        report(-515, nmSnmpText(-515));
+        report(nmBadListKind, nmSnmpText(nmBadListKind));
         ok = false;
         return;
     }
@@ -467,7 +467,7 @@ std::string NmSNMPRequest::SubstituteValues(const std::string& expression,
             raiseCommonError(-12);
         const SNMPVarItem& item = VarList.Item(n);
         if (item.Value == "(NULL)")
-            raiseNmSnmpError(-512);
+            raiseNmSnmpError(nmNullInExpression);
         std::string value = MapLabelToValue(item.Options, item.Value);
         std::string replacement;
         if (isBooleanSyntax(item.Syntax)) {
@@ -483,7 +483,7 @@ std::string NmSNMPRequest::SubstituteValues(const std::string& expression,
         } else if (quote) {
             replacement = "\"" + value + "\"";
         } else {
-            raiseNmSnmpError(-513);
+            raiseNmSnmpError(nmBadExpressionSyntax);
         }
         text.replace(at, end - at, replacement);
         from = at + replacement.size();
@@ -510,7 +510,7 @@ void NmSNMPRequest::ApplyExpression(int position, bool afterRead) {
     } else if (isDateSyntax(item.Syntax)) {
         text = DateTimeValueToText(v);
     } else {
-        raiseNmSnmpError(-513);
+        raiseNmSnmpError(nmBadExpressionSyntax);
     }
     item.Value = MapValueToLabel(item.Options, text);
 }

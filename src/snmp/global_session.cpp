@@ -21,7 +21,7 @@ void InitGlobalSession(const std::string& folder) {
         auto* session = new SnmpSession;
         if (session->open() != 0) {
             delete session;
-            raiseNmSnmpError(-506);
+            raiseNmSnmpError(nmSessionNotCreated);
         }
         GlobalSession = session;
     }
@@ -30,9 +30,9 @@ void InitGlobalSession(const std::string& folder) {
     std::uint32_t boots = 0;
     const int rc = incrementBootCounter(bootCounterPath(folder), kLocalEngineId, boots);
     if (rc == kBootCounterEngineIdTooLong || rc == kBootCounterMalformed)
-        raiseNmSnmpError(-507);
+        raiseNmSnmpError(nmBootCounterLoad);
     if (rc != kBootCounterOk)
-        raiseNmSnmpError(-508);
+        raiseNmSnmpError(nmBootCounterSave);
     GlobalSession->initLocalEngine(kLocalEngineId, boots);
 
     ResetDefaultTarget();

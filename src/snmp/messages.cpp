@@ -251,24 +251,24 @@ void LoadMessageFiles(const std::string& folder) {
 }
 
 void TranslateStatus(int status, int& code, std::string& text) {
-    if (status == 0 || status == 1400 || status == -1401) {
-        code = 0;
+    if (status == 0 || status == usmOk || status == mpOk) {
+        code = nmOk;
         text = messageText(NmSnmpTexts, 0);
     } else if (status >= 1 && status <= 18) {
         code = -(100 + status);
         text = messageText(SnmpTexts, status - 1);
-    } else if (status >= 1401 && status <= 1414) {
+    } else if (status >= usmError && status <= usmAddressError) {
         code = 1100 - status;
-        text = messageText(UsmTexts, status - 1401);
-    } else if (status >= -1418 && status <= -1402) {
+        text = messageText(UsmTexts, status - usmError);
+    } else if (status >= mpReportSent && status <= mpUnsupportedSecurityModel) {
         code = status + 1201;
-        text = messageText(SnmpV3Texts, -status - 1402);
-    } else if (status >= -23 && status <= -1) {
+        text = messageText(SnmpV3Texts, mpUnsupportedSecurityModel - status);
+    } else if (status >= -23 && status <= ssFailed) {
         code = status - 400;
         text = messageText(SnmpClassTexts, -status - 1);
     } else {
-        code = -528;
-        text = messageText(NmSnmpTexts, 28);
+        code = nmUnknownCode;
+        text = nmSnmpText(nmUnknownCode);
     }
 }
 
@@ -314,17 +314,17 @@ std::string ComposeStatusLine(int k, const std::string& listName, const std::str
 }
 
 std::string nmSnmpText(int code) {
-    if (code == 0)
+    if (code == nmOk)
         return messageText(NmSnmpTexts, 0);
-    if (code <= -501 && code >= -kLastNmSnmpCode)
+    if (code <= nmVarFileRead && code >= -kLastNmSnmpCode)
         return messageText(NmSnmpTexts, static_cast<std::size_t>(-(code + 500)));
-    return messageText(NmSnmpTexts, 28);
+    return messageText(NmSnmpTexts, static_cast<std::size_t>(-(nmUnknownCode + 500)));
 }
 
 std::string commonText(int code) {
     if (code <= 0 && code >= -25)
         return messageText(CommonTexts, -code);
-    return messageText(NmSnmpTexts, 28);
+    return nmSnmpText(nmUnknownCode);
 }
 
 void raiseNmSnmpError(int code) {

@@ -53,16 +53,85 @@ class NmSNMPException : public std::runtime_error {
     int code_;
 };
 
-// The access layer's own codes, -501 … -532. Those after -528 ("Unknown error code!") are the
-// walk's: -529 an answer that does not increase ([ANSWER], [ASKED]), -530 an answer that does
-// not fit its request, -531 the row bound of a walk ([COUNT]), -532 a request made inactive.
-inline constexpr int kLastNmSnmpCode = 532;
-inline constexpr int kWalkNotIncreasing = -529;
-inline constexpr int kAnswerMismatch = -530;
-inline constexpr int kWalkTooLong = -531;
-inline constexpr int kRequestInactive = -532;
+// The access layer's own codes, the texts of NmSnmpTexts. Those after -528 ("Unknown error
+// code!") are the walk's: -529 an answer that does not increase ([ANSWER], [ASKED]), -530 an
+// answer that does not fit its request, -531 the row bound of a walk ([COUNT]), -532 a request
+// made inactive.
+enum NmSnmpCode : int {
+    nmOk = 0,
+    nmVarFileRead = -501,
+    nmVarFileFormat = -502,
+    nmVarFileItemType = -503,
+    nmVarFileSyntax = -504,
+    nmVarFileAccess = -505,
+    nmSessionNotCreated = -506,
+    nmBootCounterLoad = -507,
+    nmBootCounterSave = -508,
+    nmBadAddress = -509,
+    nmGetNextOnScalars = -510,
+    nmBadSyntax = -511,
+    nmNullInExpression = -512,
+    nmBadExpressionSyntax = -513,
+    nmBadKeyCount = -514,
+    nmBadListKind = -515,
+    nmBadBoundListKind = -516,
+    nmBadPartSyntax = -517,
+    nmBadPartValue = -518,
+    nmBitIndexRange = -519,
+    nmNoOptionList = -520,
+    nmBadControlType = -521,
+    nmTooFewControls = -522,
+    nmNoStartTime = -523,
+    nmShortChartHistory = -524,
+    nmLogNotConnected = -525,
+    nmLogFieldMissing = -526,
+    nmBadChartSyntax = -527,
+    nmUnknownCode = -528,
+    nmWalkNotIncreasing = -529,
+    nmAnswerMismatch = -530,
+    nmWalkTooLong = -531,
+    nmRequestInactive = -532,
+};
+inline constexpr int kLastNmSnmpCode = -nmRequestInactive;
+inline constexpr int kWalkNotIncreasing = nmWalkNotIncreasing;
+inline constexpr int kAnswerMismatch = nmAnswerMismatch;
+inline constexpr int kWalkTooLong = nmWalkTooLong;
+inline constexpr int kRequestInactive = nmRequestInactive;
 
-// Raises code c of NmSnmpTexts (-501 … -532).
+// Status values of the session layer that TranslateStatus maps onto program codes: the
+// session's own, the user-based security model's and SNMPv3 message processing's.
+enum SessionStatus : int {
+    ssFailed = -1,
+    ssTimeout = -5,
+    ssClosedWithRequests = -8,
+    ssBadPdu = -11,
+    ssBadAddress = -18,
+    ssTransportFailed = -22,
+};
+enum UsmStatus : int {
+    usmOk = 1400,
+    usmError = 1401,
+    usmConfigWriteError = 1402,
+    usmUnsupportedSecurityLevel = 1403,
+    usmUnknownSecurityName = 1404,
+    usmEncryptionError = 1405,
+    usmDecryptionError = 1406,
+    usmAuthenticationError = 1407,
+    usmAuthenticationFailure = 1408,
+    usmParseError = 1409,
+    usmUnknownEngineId = 1410,
+    usmNotInTimeWindow = 1411,
+    usmUnsupportedAuthProtocol = 1412,
+    usmUnsupportedPrivProtocol = 1413,
+    usmAddressError = 1414,
+};
+enum MpStatus : int {
+    mpOk = -1401,
+    mpUnsupportedSecurityModel = -1402,
+    mpReportSent = -1418,
+};
+
+// Raises code c of NmSnmpTexts (NmSnmpCode).
 [[noreturn]] void raiseNmSnmpError(int code);
 // Raises code c of CommonTexts (-1 … -25), after applying placeholder substitutions.
 [[noreturn]] void raiseCommonError(

@@ -29,53 +29,42 @@ SnmpSession* GlobalSession = nullptr;
 
 namespace {
 
-constexpr int kStatusTimeout = -5;
-constexpr int kStatusFailed = -1;
-constexpr int kStatusTransport = -22;
-constexpr int kStatusBadAddress = -18;
-constexpr int kStatusBadSecurityModel = -1402;
-constexpr int kUsmUnsupportedLevel = 1403;
-constexpr int kUsmEncryptionError = 1405;
-constexpr int kUsmAuthError = 1407;
-constexpr int kUsmUnsupportedAuth = 1412;
-constexpr int kUsmUnsupportedPriv = 1413;
-
 int mapLibraryError(int err) {
     switch (err) {
         case SNMPERR_SUCCESS:
             return 0;
         case SNMPERR_TIMEOUT:
-            return kStatusTimeout;
+            return ssTimeout;
         case SNMPERR_UNKNOWN_USER_NAME:
         case SNMPERR_USM_UNKNOWNSECURITYNAME:
-            return 1404;
+            return usmUnknownSecurityName;
         case SNMPERR_AUTHENTICATION_FAILURE:
         case SNMPERR_USM_AUTHENTICATIONFAILURE:
-            return 1408;
+            return usmAuthenticationFailure;
         case SNMPERR_NOT_IN_TIME_WINDOW:
         case SNMPERR_USM_NOTINTIMEWINDOW:
-            return 1411;
+            return usmNotInTimeWindow;
         case SNMPERR_UNKNOWN_ENG_ID:
         case SNMPERR_USM_UNKNOWNENGINEID:
-            return 1410;
+            return usmUnknownEngineId;
         case SNMPERR_UNSUPPORTED_SEC_LEVEL:
         case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
-            return kUsmUnsupportedLevel;
+            return usmUnsupportedSecurityLevel;
         case SNMPERR_DECRYPTION_ERR:
         case SNMPERR_USM_DECRYPTIONERROR:
-            return 1406;
+            return usmDecryptionError;
         case SNMPERR_USM_ENCRYPTIONERROR:
-            return kUsmEncryptionError;
+            return usmEncryptionError;
         case SNMPERR_UNKNOWN_SEC_MODEL:
-            return kStatusBadSecurityModel;
+            return mpUnsupportedSecurityModel;
         case SNMPERR_BAD_SENDTO:
         case SNMPERR_BAD_RECVFROM:
         case SNMPERR_NO_SOCKET:
-            return kStatusTransport;
+            return ssTransportFailed;
         case SNMPERR_BAD_ADDRESS:
-            return kStatusBadAddress;
+            return ssBadAddress;
         default:
-            return kStatusFailed;
+            return ssFailed;
     }
 }
 
@@ -322,25 +311,25 @@ int asyncCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) 
             if (pdu && pdu->command == SNMP_MSG_REPORT) {
                 c.response.status = mapLibraryError(snmpv3_get_report_type(pdu));
                 if (c.response.status == 0)
-                    c.response.status = kStatusFailed;
+                    c.response.status = ssFailed;
             } else if (pdu) {
                 c.response.status = static_cast<int>(pdu->errstat);
                 c.response.errorIndex = static_cast<int>(pdu->errindex);
                 for (auto* v = pdu->variables; v; v = v->next_variable)
                     c.response.vbs.push_back(fromNetsnmp(v));
             } else {
-                c.response.status = kStatusFailed;
+                c.response.status = ssFailed;
             }
             break;
         case NETSNMP_CALLBACK_OP_TIMED_OUT:
-            c.response.status = kStatusTimeout;
+            c.response.status = ssTimeout;
             break;
         case NETSNMP_CALLBACK_OP_SEND_FAILED:
         case NETSNMP_CALLBACK_OP_DISCONNECT:
-            c.response.status = kStatusTransport;
+            c.response.status = ssTransportFailed;
             break;
         default:
-            c.response.status = kStatusFailed;
+            c.response.status = ssFailed;
             break;
     }
     if (pending->session)
@@ -354,7 +343,7 @@ SnmpTarget prepareTarget(const NmSNMPDevice& device, const NmSNMPSecurity& secur
                          std::int32_t timeout, std::int32_t retries) {
     SnmpTarget t;
     if (!resolveAddress(device.Address, t.resolvedAddress))
-        raiseNmSnmpError(-509);
+        raiseNmSnmpError(nmBadAddress);
     t.device = device;
     t.security = security;
     t.timeout = timeout;
@@ -412,7 +401,7 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
     const NmSNMPSecurity& sec = target.security;
     status = 0;
     if (sec.Version != 0 && sec.Version != 1 && sec.Version != 3) {
-        status = kStatusFailed;
+        status = ssFailed;
         return nullptr;
     }
     const bool write = type == PduType::Set;
@@ -423,19 +412,19 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
     ProtocolOid auth{}, priv{};
     if (target.usm) {
         if (sec.SecurityModel != 3) {
-            status = kStatusBadSecurityModel;
+            status = mpUnsupportedSecurityModel;
             return nullptr;
         }
         if (sec.SecurityLevel < 1 || sec.SecurityLevel > 3) {
-            status = kUsmUnsupportedLevel;
+            status = usmUnsupportedSecurityLevel;
             return nullptr;
         }
         if (!authProtocol(sec.SecurityLevel >= 2 ? sec.AuthProtocol : 1, auth)) {
-            status = kUsmUnsupportedAuth;
+            status = usmUnsupportedAuthProtocol;
             return nullptr;
         }
         if (!privProtocol(sec.SecurityLevel == 3 ? sec.PrivProtocol : 1, priv)) {
-            status = kUsmUnsupportedPriv;
+            status = usmUnsupportedPrivProtocol;
             return nullptr;
         }
     }
@@ -495,7 +484,7 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
                             reinterpret_cast<const u_char*>(sec.AuthPassword.data()),
                             sec.AuthPassword.size(), cfg.securityAuthKey,
                             &cfg.securityAuthKeyLen) != SNMPERR_SUCCESS) {
-                status = kUsmAuthError;
+                status = usmAuthenticationError;
                 return nullptr;
             }
         }
@@ -505,7 +494,7 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
                             reinterpret_cast<const u_char*>(sec.PrivPassword.data()),
                             sec.PrivPassword.size(), cfg.securityPrivKey,
                             &cfg.securityPrivKeyLen) != SNMPERR_SUCCESS) {
-                status = kUsmEncryptionError;
+                status = usmEncryptionError;
                 return nullptr;
             }
         }
@@ -523,7 +512,7 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
     if (!handle) {
         status = mapLibraryError(cfg.s_snmp_errno);
         if (status == 0)
-            status = kStatusFailed;
+            status = ssFailed;
         qCDebug(lcSnmp, "opening a session to %s failed (%d)", peer.c_str(), status);
         return nullptr;
     }
@@ -630,7 +619,7 @@ int SnmpSession::syncRequest(PduType type, const SnmpTarget& target, const SnmpP
         return response.status = status;
     netsnmp_pdu* pdu = buildPdu(type, in, target.usm);
     if (!pdu)
-        return response.status = -11;
+        return response.status = ssBadPdu;
     netsnmp_pdu* reply = nullptr;
     const int st = snmp_sess_synch_response(ch->handle, pdu, &reply);
     if (st == STAT_SUCCESS && reply) {
@@ -639,7 +628,7 @@ int SnmpSession::syncRequest(PduType type, const SnmpTarget& target, const SnmpP
         for (auto* v = reply->variables; v; v = v->next_variable)
             response.vbs.push_back(fromNetsnmp(v));
     } else if (st == STAT_TIMEOUT) {
-        response.status = kStatusTimeout;
+        response.status = ssTimeout;
     } else {
         int libErr = 0, sysErr = 0;
         char* text = nullptr;
@@ -647,7 +636,7 @@ int SnmpSession::syncRequest(PduType type, const SnmpTarget& target, const SnmpP
         free(text);
         response.status = mapLibraryError(libErr);
         if (response.status == 0)
-            response.status = kStatusFailed;
+            response.status = ssFailed;
     }
     if (reply)
         snmp_free_pdu(reply);
@@ -662,7 +651,7 @@ int SnmpSession::asyncRequest(PduType type, const SnmpTarget& target, const Snmp
         return status;
     netsnmp_pdu* pdu = buildPdu(type, in, target.usm);
     if (!pdu)
-        return -11;
+        return ssBadPdu;
     auto pending = std::make_shared<Pending>();
     pending->session = this;
     pending->callback = std::move(callback);
@@ -678,10 +667,12 @@ int SnmpSession::asyncRequest(PduType type, const SnmpTarget& target, const Snmp
         free(text);
         snmp_free_pdu(pdu);
         const int st = mapLibraryError(libErr);
-        return st ? st : kStatusFailed;
+        return st ? st : ssFailed;
     }
     ch->live.emplace(pending.get(), pending);
     ++outstanding_;
+    if (sendListener_)
+        sendListener_();
     return 0;
 }
 
