@@ -1,34 +1,40 @@
-// The event pump. The timer drives retransmissions and time-outs; the socket notifiers let a
-// reply be handled as soon as it arrives instead of on the next tick.
+// The event pump. Replies wake it through the socket notifiers; the timer is re-armed after every
+// send and every pass from the session's select information, and stopped when nothing waits.
 #include "event_processor.h"
 
 #include <QSocketNotifier>
+#include <chrono>
 
 #include "session.h"
 
 _SnmpEventProcessor* EventProcessor = nullptr;
 
 _SnmpEventProcessor::_SnmpEventProcessor(QObject* parent) : QObject(parent) {
-    timer_.setInterval(20);
-    connect(&timer_, &QTimer::timeout, this, &_SnmpEventProcessor::tick);
+    timer_.setSingleShot(true);
+    // A coarse timer may fire up to 5 % late; time-outs keep the library's own timing.
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &_SnmpEventProcessor::process);
 }
 
 _SnmpEventProcessor::~_SnmpEventProcessor() {
     Stop();
-    if (GlobalSession)
+    if (GlobalSession) {
         GlobalSession->setSocketListener({});
+        GlobalSession->setSendListener({});
+    }
 }
 
 void _SnmpEventProcessor::Start() {
     started_ = true;
     if (GlobalSession) {
         GlobalSession->setSocketListener([this](int fd, bool opened) { watchSocket(fd, opened); });
+        GlobalSession->setSendListener([this] { rearm(); });
         for (int fd : GlobalSession->asyncSockets())
             watchSocket(fd, true);
     }
     for (auto& [fd, n] : notifiers_)
         n->setEnabled(true);
-    timer_.start();
+    rearm();
 }
 
 void _SnmpEventProcessor::Stop() {
@@ -38,13 +44,23 @@ void _SnmpEventProcessor::Stop() {
         n->setEnabled(false);
 }
 
-void _SnmpEventProcessor::tick() {
-    // Stopped around the call so ticks cannot pile up while completions run.
-    timer_.stop();
-    if (GlobalSession)
+void _SnmpEventProcessor::process() {
+    // The timer stays armed meanwhile: a completion that waits for another request's time-out
+    // (a window closed from its handler) still gets it.
+    if (started_ && GlobalSession)
         GlobalSession->processPendingEvents();
-    if (started_)
-        timer_.start();
+    rearm();
+}
+
+void _SnmpEventProcessor::rearm() {
+    std::chrono::microseconds wait{};
+    if (!started_ || !GlobalSession || !GlobalSession->nextTimeout(wait)) {
+        timer_.stop();
+        return;
+    }
+    // Rounded up: woken before the library's time, the pass would find nothing to do.
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(wait);
+    timer_.start(static_cast<int>(std::min<std::chrono::milliseconds::rep>(ms.count(), 1 << 30)));
 }
 
 void _SnmpEventProcessor::watchSocket(int fd, bool opened) {
@@ -55,10 +71,7 @@ void _SnmpEventProcessor::watchSocket(int fd, bool opened) {
     if (notifiers_.count(fd))
         return;
     auto n = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-    connect(n.get(), &QSocketNotifier::activated, this, [this] {
-        if (started_ && GlobalSession)
-            GlobalSession->processPendingEvents();
-    });
+    connect(n.get(), &QSocketNotifier::activated, this, &_SnmpEventProcessor::process);
     n->setEnabled(started_);
     notifiers_.emplace(fd, std::move(n));
 }

@@ -1,5 +1,7 @@
-// The event pump: a 20 ms GUI timer plus a socket notifier per asynchronous socket, both of which
-// run the session's pending-event processing on the GUI thread.
+// The event pump: a socket notifier per asynchronous socket runs the session's pending-event
+// processing as soon as a reply arrives, and a timer armed from the library's own next time-out
+// drives retransmissions and time-outs. With nothing outstanding the timer is stopped, so an
+// idle program is not woken.
 #pragma once
 
 #include <QObject>
@@ -18,9 +20,12 @@ class _SnmpEventProcessor : public QObject {
     void Start();
     void Stop();
     bool isActive() const { return started_; }
+    // True while the timer waits for a retransmission or time-out.
+    bool isTimerArmed() const { return timer_.isActive(); }
 
   private:
-    void tick();
+    void process();
+    void rearm();
     void watchSocket(int fd, bool opened);
 
     QTimer timer_;

@@ -19,6 +19,7 @@
 #include <net-snmp/library/transform_oids.h>
 #include <net-snmp/library/keytools.h>
 #include <net-snmp/library/snmpusm.h>
+#include <net-snmp/library/large_fd_set.h>
 // clang-format on
 
 #include "messages.h"
@@ -728,8 +729,35 @@ void SnmpSession::runCompletions() {
     }
 }
 
+bool SnmpSession::nextTimeout(std::chrono::microseconds& wait) const {
+    bool pending = false;
+    for (const auto& [key, ch] : channels_) {
+        if (!ch->async)
+            continue;
+        int numfds = 0;
+        int block = 1;
+        timeval tv{};
+        netsnmp_large_fd_set fds;
+        netsnmp_large_fd_set_init(&fds, FD_SETSIZE);
+        snmp_sess_select_info2(ch->handle, &numfds, &fds, &tv, &block);
+        netsnmp_large_fd_set_cleanup(&fds);
+        if (block)
+            continue;  // nothing outstanding on this channel
+        const std::chrono::microseconds due =
+            std::chrono::seconds(tv.tv_sec) + std::chrono::microseconds(tv.tv_usec);
+        if (!pending || due < wait)
+            wait = due;
+        pending = true;
+    }
+    return pending;
+}
+
 void SnmpSession::setSocketListener(SocketListener listener) {
     socketListener_ = std::move(listener);
+}
+
+void SnmpSession::setSendListener(SendListener listener) {
+    sendListener_ = std::move(listener);
 }
 
 std::vector<int> SnmpSession::asyncSockets() const {

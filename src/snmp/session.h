@@ -3,6 +3,7 @@
 // No Net-SNMP type appears here.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -56,6 +57,8 @@ class SnmpSession {
     using Callback = std::function<void(const SnmpResponse&)>;
     // Told when an asynchronous socket opens or closes, so the event pump can watch it.
     using SocketListener = std::function<void(int fd, bool opened)>;
+    // Told after an asynchronous request went out, so the event pump can arm its timer.
+    using SendListener = std::function<void()>;
 
     SnmpSession();
     ~SnmpSession();
@@ -84,7 +87,12 @@ class SnmpSession {
     // runs the completions. Never waits.
     void processPendingEvents();
 
+    // The time until the library must retransmit or time out an asynchronous request, from
+    // its own select information; false when no asynchronous request is outstanding.
+    bool nextTimeout(std::chrono::microseconds& wait) const;
+
     void setSocketListener(SocketListener listener);
+    void setSendListener(SendListener listener);
     std::vector<int> asyncSockets() const;
     // Closes every cached session (their outstanding requests complete as timed out).
     void closeAll();
@@ -110,6 +118,7 @@ class SnmpSession {
     std::map<std::string, std::unique_ptr<Channel>> channels_;
     std::deque<Completion> completions_;
     SocketListener socketListener_;
+    SendListener sendListener_;
     int outstanding_ = 0;
     std::uint32_t boots_ = 0;
 };
