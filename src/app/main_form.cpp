@@ -15,6 +15,7 @@
 #include "chassis_tables.h"
 #include "config_geometry.h"
 #include "descriptor_tables.h"
+#include "error_boundary.h"
 #include "generic_window.h"
 #include "global_session.h"
 #include "install_paths.h"
@@ -130,11 +131,7 @@ void TMainForm::createMenus() {
                 connect(action, &QAction::triggered, this, [this, e] {
                     WindowTitle =
                         QString::fromUtf8(e->Title) + QString::fromStdString(DeviceAddress);
-                    try {
-                        OpenGenericWindow(*e);
-                    } catch (const std::exception& ex) {
-                        ShowMessage(MessageKind::Error, QString::fromLocal8Bit(ex.what()), this);
-                    }
+                    Guarded([e] { OpenGenericWindow(*e); }, ToMessageBox(MessageKind::Error, this));
                 });
                 break;
             case MenuAction::About:
@@ -178,7 +175,7 @@ void TMainForm::FormCreate() {
     Activated = false;
     setWindowTitle(QString::fromStdString(launchParameters.Address));
     PanelList.clear();
-    try {
+    const auto create = [this] {
         StpVersionBinding = makeBinding(dtChassisStpVersion, vlScalar, 0, nullptr);
         StpVersionBinding->BindLabel(0, ST_STPVersion);
 
@@ -195,9 +192,10 @@ void TMainForm::FormCreate() {
         ObjectIDBinding->BindLabel(0, ST_ModuleOID);
         ObjectIDBinding->Get();
         DeviceOID = ST_ModuleOID->text().toStdString();
-    } catch (const std::exception& e) {
-        setStatusText(QString::fromLocal8Bit(e.what()));
-    }
+    };
+    Guarded(create, [this](const std::string& text) {
+        setStatusText(QString::fromLocal8Bit(text.c_str()));
+    });
 }
 
 void TMainForm::showEvent(QShowEvent* e) {

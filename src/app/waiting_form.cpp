@@ -4,6 +4,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "error_boundary.h"
+
 TWaitingForm::TWaitingForm(QWidget* owner, std::function<void()> load)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       load_(std::move(load)) {
@@ -26,11 +28,9 @@ void TWaitingForm::showEvent(QShowEvent* e) {
     loaded_ = true;
     // Shown first, loaded afterwards: the load starts once the window is on the screen.
     QTimer::singleShot(0, this, [this] {
-        try {
-            if (load_)
-                load_();
-        } catch (...) {
-        }
+        // The load reports its own failures into the status bar; nothing is left to say here.
+        if (load_)
+            Guarded(load_, {});
         QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
     });
 }

@@ -1,16 +1,14 @@
 // Get and set cycles of a binding, in synchronous and asynchronous mode, and their reports.
 #include "nm_snmp_request2_controls.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTimer>
 
+#include "bounded_wait.h"
 #include "message_box.h"
 #include "messages.h"
+#include "scope_exit.h"
 
 namespace {
 
@@ -47,26 +45,28 @@ NmSNMPRequest2Controls::~NmSNMPRequest2Controls() {
 }
 
 void NmSNMPRequest2Controls::Shutdown() {
-    if (!*alive_)
-        return;
+    // The reply handlers share alive_: from now on a reply finds nobody and is dropped.
     *alive_ = false;
     Request.Active = false;
-    // Destroyed from inside its own reply: that reply still counts as pending.
-    if (callbackDepth_ > 0)
-        return;
-    QElapsedTimer waited;
-    waited.start();
-    while (Request.PendingReplies > 0 && waited.elapsed() < 6000) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+}
+
+bool NmSNMPRequest2Controls::StopAndWait(std::chrono::milliseconds limit) {
+    Request.Active = false;
+    return WaitUntil([this] { return !Busy; }, limit);
+}
+
+ErrorReport NmSNMPRequest2Controls::MessagePath() {
+    return [this](const std::string& text) { reportException(text); };
+}
+
+ErrorReport NmSNMPRequest2Controls::StatusLine() {
+    return [this](const std::string& text) { ShowStatus(text); };
 }
 
 void NmSNMPRequest2Controls::SetStatusTarget(QWidget* target) {
     if (target && !qobject_cast<QPlainTextEdit*>(target) && !qobject_cast<QStatusBar*>(target) &&
         !qobject_cast<QLabel*>(target))
-        raiseNmSnmpError(-521);
+        raiseNmSnmpError(nmBadControlType);
     statusTarget_ = target;
 }
 
@@ -107,12 +107,8 @@ void NmSNMPRequest2Controls::DoSetReport(NmSNMPError& error) {
 NmSNMPRequest::Handler NmSNMPRequest2Controls::replyHandler(
     void (NmSNMPRequest2Controls::*member)(NmSNMPError&)) {
     return [this, member, alive = alive_](NmSNMPError& e, NmSNMPVarList&) {
-        if (!*alive)
-            return;
-        ++callbackDepth_;
-        (this->*member)(e);
         if (*alive)
-            --callbackDepth_;
+            (this->*member)(e);
     };
 }
 
@@ -134,12 +130,12 @@ bool NmSNMPRequest2Controls::Get() {
             return false;
         }
         bool ok = false;
-        try {
+        {
+            const ScopeFail raised([&] {
+                ReadStopped();
+                Busy = false;
+            });
             Request.GetAsync(ok, replyHandler(&NmSNMPRequest2Controls::onGetReply), this, true);
-        } catch (...) {
-            ReadStopped();
-            Busy = false;
-            throw;
         }
         if (!ok) {
             ReadStopped();
@@ -152,7 +148,11 @@ bool NmSNMPRequest2Controls::Get() {
     const bool wasActive = Request.Active;
     ErrorCapture capture(Request);
     bool ok = false;
-    try {
+    {
+        const ScopeFail raised([&] {
+            ReadStopped();
+            Busy = false;
+        });
         if (Request.VarList.IsTableKind()) {
             // Each step either reads a row or ends the walk; an inactive request ends it too.
             for (bool first = true;; first = false) {
@@ -170,10 +170,6 @@ bool NmSNMPRequest2Controls::Get() {
                 ++RowCount;
             }
         }
-    } catch (...) {
-        ReadStopped();
-        Busy = false;
-        throw;
     }
     // An SNMPv1 agent ends a walk with noSuchName: not ok, but no error either.
     const bool succeeded = wasActive && Request.Active && !capture.captured;
@@ -194,41 +190,45 @@ void NmSNMPRequest2Controls::onGetReply(NmSNMPError& error) {
         failGet(error);
         return;
     }
-    try {
-        if (!Request.VarList.IsTableKind() || !error.Finished) {
-            if (acceptRow()) {
-                DoRow();
-                ++RowCount;
-            }
-        }
-        if (!Request.VarList.IsTableKind() || error.Finished) {
-            finishGet();
-            return;
-        }
-        if (Request.Active) {
-            startNextRow();
-            return;
-        }
-        ReadStopped();
-        DoAfterGet();
-        Busy = false;
-        NmSNMPError stopped = error;
-        stopped.Text = nmSnmpText(kRequestInactive);
-        if (statusTarget_) {
-            LastOp = 0;
-            if (Request.OnError)
-                Request.OnError(&stopped);
-            else
-                ShowStatus(stopped.Text);
-        }
-        if (OnEndGet)
-            OnEndGet(stopped);
-    } catch (const std::exception& e) {
+    // A reply has no caller to raise to: a failure ends the read and is reported.
+    const ErrorReport endRead = [this](const std::string& text) {
         ReadStopped();
         Busy = false;
         LastOp = 0;
-        reportException(e.what());
+        reportException(text);
+    };
+    Guarded([&] { continueGet(error); }, endRead);
+}
+
+void NmSNMPRequest2Controls::continueGet(NmSNMPError& error) {
+    if (!Request.VarList.IsTableKind() || !error.Finished) {
+        if (acceptRow()) {
+            DoRow();
+            ++RowCount;
+        }
     }
+    if (!Request.VarList.IsTableKind() || error.Finished) {
+        finishGet();
+        return;
+    }
+    if (Request.Active) {
+        startNextRow();
+        return;
+    }
+    ReadStopped();
+    DoAfterGet();
+    Busy = false;
+    NmSNMPError stopped = error;
+    stopped.Text = nmSnmpText(kRequestInactive);
+    if (statusTarget_) {
+        LastOp = 0;
+        if (Request.OnError)
+            Request.OnError(&stopped);
+        else
+            ShowStatus(stopped.Text);
+    }
+    if (OnEndGet)
+        OnEndGet(stopped);
 }
 
 void NmSNMPRequest2Controls::startNextRow() {
@@ -292,12 +292,10 @@ bool NmSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
             return false;
         }
         bool ok = false;
-        try {
+        {
+            const ScopeFail raised([&] { Busy = false; });
             Request.SetAsync(ok, replyHandler(&NmSNMPRequest2Controls::onSetReply), this, false,
                              selection, values);
-        } catch (...) {
-            Busy = false;
-            throw;
         }
         if (!ok)
             Busy = false;
@@ -308,12 +306,10 @@ bool NmSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
     const bool wasActive = Request.Active;
     bool ok = false;
     NmSNMPError error;
-    try {
+    {
+        const ScopeFail raised([&] { Busy = false; });
         Request.Set(ok, error, false, selection, values);
         DoAfterSet();
-    } catch (...) {
-        Busy = false;
-        throw;
     }
     Busy = false;
     if (ok) {
@@ -327,30 +323,33 @@ bool NmSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
 }
 
 void NmSNMPRequest2Controls::onSetReply(NmSNMPError& error) {
-    try {
-        if (error.Code != 0) {
-            Busy = false;
-            LastOp = 1;
-            if (OnEndSet)
-                OnEndSet(error);
-            else
-                DoSetReport(error);
-            return;
-        }
-        DoAfterSet();
+    const ErrorReport endSet = [this](const std::string& text) {
+        Busy = false;
+        reportException(text);
+    };
+    Guarded([&] { finishSet(error); }, endSet);
+}
+
+void NmSNMPRequest2Controls::finishSet(NmSNMPError& error) {
+    if (error.Code != 0) {
         Busy = false;
         LastOp = 1;
-        const std::shared_ptr<bool> alive = alive_;
         if (OnEndSet)
             OnEndSet(error);
         else
             DoSetReport(error);
-        if (*alive)  // the handler may have closed the window
-            refreshAfterSet();
-    } catch (const std::exception& e) {
-        Busy = false;
-        reportException(e.what());
+        return;
     }
+    DoAfterSet();
+    Busy = false;
+    LastOp = 1;
+    const std::shared_ptr<bool> alive = alive_;
+    if (OnEndSet)
+        OnEndSet(error);
+    else
+        DoSetReport(error);
+    if (*alive)  // the handler may have closed the window
+        refreshAfterSet();
 }
 
 void NmSNMPRequest2Controls::refreshAfterSet() {

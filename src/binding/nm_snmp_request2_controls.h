@@ -4,11 +4,13 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "error_boundary.h"
 #include "nm_snmp_request.h"
 
 class NmSNMPRequest2Controls {
@@ -16,7 +18,8 @@ class NmSNMPRequest2Controls {
     using EndHandler = std::function<void(NmSNMPError&)>;
 
     explicit NmSNMPRequest2Controls(QWidget* form);
-    // Stops the request and waits (at most 6000 ms) for its outstanding replies.
+    // Stops the request; replies still on their way are dropped (the request's own destructor
+    // lets them arrive, bounded).
     virtual ~NmSNMPRequest2Controls();
     NmSNMPRequest2Controls(const NmSNMPRequest2Controls&) = delete;
     NmSNMPRequest2Controls& operator=(const NmSNMPRequest2Controls&) = delete;
@@ -47,6 +50,20 @@ class NmSNMPRequest2Controls {
 
     void ShowStatus(const std::string& message);
 
+    // The binding's message path, for the error boundary (Guarded): the status line, or a
+    // message box owned by the form when there is no status target.
+    ErrorReport MessagePath();
+    // The status line alone.
+    ErrorReport StatusLine();
+
+    // How long closing a window waits for a stopped read: the outstanding reply comes within the
+    // request's time-out (2 s with the defaults); the limit only guards against a binding that
+    // never clears Busy.
+    static constexpr std::chrono::milliseconds kStopWait{10000};
+    // Clears the request's Active flag and waits (WaitUntil) until the binding is no longer
+    // Busy; false when the limit passed first.
+    bool StopAndWait(std::chrono::milliseconds limit = kStopWait);
+
   protected:
     // Virtual slots, in order; the base leaves all but the reports empty.
     virtual void DoBeforeGet() {}
@@ -60,8 +77,8 @@ class NmSNMPRequest2Controls {
     // Called whenever a read stops, on every path, before Busy clears.
     virtual void ReadStopped() {}
 
-    // Sets the request inactive and waits for its replies; later replies are ignored.
-    // Derived destructors call it first so that no reply reaches a half-destroyed object.
+    // Sets the request inactive; replies that arrive later are ignored. Derived destructors call
+    // it first so that no reply reaches a half-destroyed object.
     void Shutdown();
 
     void ShowMessageText(const std::string& text, bool error);
@@ -73,13 +90,14 @@ class NmSNMPRequest2Controls {
     bool acceptRow();
     void startNextRow();
     void onGetReply(NmSNMPError& error);
+    void continueGet(NmSNMPError& error);
     void finishGet();
     void failGet(NmSNMPError& error);
     void onSetReply(NmSNMPError& error);
+    void finishSet(NmSNMPError& error);
     void refreshAfterSet();
 
     QPointer<QWidget> statusTarget_;
     // Shared with the reply handlers so that a reply after destruction does nothing.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    int callbackDepth_ = 0;
 };

@@ -72,8 +72,10 @@ class NmSNMPRequest2Edits : public NmSNMPRequest2Controls {
     void FlushRows();
     void SelectedRowToValues();
     // Asks for confirmation, then writes the delete word into the row-status column of the
-    // selected row alone, synchronously, and reads the table again once the row is gone.
-    void DeleteRow(int statusIndex, const std::string& deleteWord);
+    // selected row alone, synchronously, and reads the table again once the row is gone. With
+    // collect the values to write are collected first (DoCollect), as for any other write.
+    // A refusal or an agent error is shown in a message box; true when the row was deleted.
+    bool DeleteRow(int statusIndex, const std::string& deleteWord, bool collect = false);
 
     // The descriptor shown in a list-view column, -1 for none.
     int ColumnDescriptor(int column) const;

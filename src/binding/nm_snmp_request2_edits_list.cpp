@@ -6,6 +6,8 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
+#include "binding_scopes.h"
+#include "bounded_wait.h"
 #include "message_box.h"
 #include "messages.h"
 #include "nm_snmp_request2_edits.h"
@@ -129,10 +131,12 @@ void NmSNMPRequest2Edits::AddRow() {
         FlushRows();
         return;
     }
-    // Keeps the window responsive (and the walk stoppable) without a repaint per row.
+    // Shows the rows in batches. A synchronous read also lets the window paint them meanwhile;
+    // an asynchronous one returns to the event loop between answers anyway.
     if (!sinceFlush_.isValid() || sinceFlush_.elapsed() >= kFlushIntervalMs) {
         FlushRows();
-        QCoreApplication::processEvents();
+        if (!Async)
+            LetPendingEventsRun();
     }
 }
 
@@ -171,46 +175,47 @@ void NmSNMPRequest2Edits::ListViewChange() {
         SavedListViewChange();
     if (!ListView || ListView->selectedItems().isEmpty())
         return;
-    try {
-        if (EnableOnSelect)
-            EnableControls(true);
-        SelectedRowToValues();
-        ValuesToControls(-1);
-    } catch (const std::exception& e) {
-        reportException(e.what());  // a selection handler has no caller to raise to
-    }
+    Guarded(
+        [this] {
+            if (EnableOnSelect)
+                EnableControls(true);
+            SelectedRowToValues();
+            ValuesToControls(-1);
+        },
+        MessagePath());
 }
 
-void NmSNMPRequest2Edits::DeleteRow(int statusIndex, const std::string& deleteWord) {
+bool NmSNMPRequest2Edits::DeleteRow(int statusIndex, const std::string& deleteWord, bool collect) {
     checkIndex(statusIndex);
     if (!Confirm(QStringLiteral("Are you sure to delete it?"), Form.data()))
-        return;
-    const bool savedAsync = Async;
-    Async = false;
-    Request.Active = true;
-    NmSNMPVarList& list = Request.VarList;
-    // Only the row-status column is written; columns a window had excluded stay excluded.
-    std::vector<int> excluded;
-    for (int i = list.IndexCount; i < list.Count(); ++i) {
-        if (i == statusIndex || (list.Item(i).Flags & vfExcluded))
-            continue;
-        list.Item(i).Flags |= vfExcluded;
-        excluded.push_back(i);
-    }
-    list.Item(statusIndex).Value = deleteWord;
+        return false;
     bool written = false;
-    try {
-        written = Set(false, false, {}, nullptr);
-    } catch (const std::exception& e) {
-        ShowStatus(e.what());
-        ShowMessageText(e.what(), true);
+    {
+        const AsyncModeScope synchronous(*this, false);
+        Request.Active = true;
+        NmSNMPVarList& list = Request.VarList;
+        // Only the row-status column is written; columns a window had excluded stay excluded.
+        ExcludedScope onlyStatus(list);
+        for (int i = std::max(0, list.IndexCount); i < list.Count(); ++i)
+            if (i != statusIndex)
+                onlyStatus.Exclude(i);
+        LastOp = 1;  // a refusal while collecting is reported as the set's
+        Guarded(
+            [&] {
+                if (collect)
+                    DoCollect();
+                list.Item(statusIndex).Value = deleteWord;
+                written = Set(false, false, {}, nullptr);
+            },
+            [this](const std::string& text) {
+                ShowStatus(text);
+                ShowMessageText(text, true);
+            });
     }
-    for (int i : excluded)
-        list.Item(i).Flags &= ~vfExcluded;
-    Async = savedAsync;
     // A failed delete changed nothing: a new read would only cover its message.
     if (written)
-        Get();
+        Guarded([this] { Get(); }, StatusLine());
+    return written;
 }
 
 // ---- slots ----

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "artwork.h"
+#include "error_boundary.h"
 #include "module_panels.h"
 
 namespace {
@@ -151,47 +152,45 @@ void TChassisPanel::FormCreate() {
 }
 
 void TChassisPanel::LoadPanel() {
-    try {
-        ShowFanState();
-        ShowPowerState();
-        ShowSlots();
-    } catch (const std::exception&) {
-        host_->setStatusText("Get Slot Information Failed");
-    }
+    Guarded(
+        [this] {
+            ShowFanState();
+            ShowPowerState();
+            ShowSlots();
+        },
+        [this](const std::string&) { host_->setStatusText("Get Slot Information Failed"); });
 }
 
 void TChassisPanel::ShowFanState() {
     if (fanBinding_)
         return;
-    try {
-        fanBinding_ = host_->bindFanState(ST_FanState);
-        fanBinding_->read();
-        const QString state = ST_FanState->text();
-        if (state == "not-exist") {
-            fanLamp_->hide();
-            fanBox_->show();
-        } else if (state == "failed") {
-            fanLamp_->setColor(artwork::kRed);
-            fanLamp_->show();
-            fanBox_->hide();
-        } else if (state == "in-operation") {
-            fanLamp_->setColor(artwork::kFanGreen);
-            fanLamp_->show();
-            fanBox_->hide();
-        }
-    } catch (const std::exception&) {
-        host_->setStatusText("Get Fan Information Failed");
+    Guarded([this] { readFanState(); },
+            [this](const std::string&) { host_->setStatusText("Get Fan Information Failed"); });
+}
+
+void TChassisPanel::readFanState() {
+    fanBinding_ = host_->bindFanState(ST_FanState);
+    fanBinding_->read();
+    const QString state = ST_FanState->text();
+    if (state == "not-exist") {
+        fanLamp_->hide();
+        fanBox_->show();
+    } else if (state == "failed") {
+        fanLamp_->setColor(artwork::kRed);
+        fanLamp_->show();
+        fanBox_->hide();
+    } else if (state == "in-operation") {
+        fanLamp_->setColor(artwork::kFanGreen);
+        fanLamp_->show();
+        fanBox_->hide();
     }
 }
 
 void TChassisPanel::ShowPowerState() {
-    if (!powerBinding_) {
-        try {
-            powerBinding_ = host_->bindPowerTable(PowerListView);
-        } catch (const std::exception&) {
-            host_->setStatusText("Get Power Information Failed");
-        }
-    }
+    if (!powerBinding_)
+        Guarded(
+            [this] { powerBinding_ = host_->bindPowerTable(PowerListView); },
+            [this](const std::string&) { host_->setStatusText("Get Power Information Failed"); });
     if (powerBinding_)
         powerBinding_->read();
     const int rows = fixedFourRows_ ? 4 : PowerListView->topLevelItemCount();
@@ -220,26 +219,30 @@ void TChassisPanel::ShowSlots() {
     host_->readUnitTable();
     QTreeWidget* units = host_->unitListView();
     const int rows = fixedFourRows_ ? 4 : units->topLevelItemCount();
+    // A failure within a row ends the step; slots already drawn stay.
+    const ErrorReport rowFailed = [this](const std::string& text) {
+        host_->setStatusText(QString::fromStdString(text));
+    };
     for (int k = 0; k < rows; ++k) {
-        try {
-            auto* position = findChild<QWidget*>(QString("Slot_Panel%1").arg(k));
-            if (!position)
-                return;
-            const QTreeWidgetItem* row = units->topLevelItem(k);
-            if (!row)
-                throw std::runtime_error("The module table has no row for slot position " +
-                                         std::to_string(k + 1));
-            const QString model = row->text(1);
-            if (model == "N/A") {
-                position->hide();
-                continue;
-            }
-            CreateModulePanel(model, wholeNumber(row->text(0)));
-        } catch (const std::exception& e) {
-            host_->setStatusText(QString::fromStdString(e.what()));
+        auto* position = findChild<QWidget*>(QString("Slot_Panel%1").arg(k));
+        if (!position)
             return;
-        }
+        if (!Guarded([&] { showSlot(units, k, position); }, rowFailed))
+            return;
     }
+}
+
+void TChassisPanel::showSlot(QTreeWidget* units, int k, QWidget* position) {
+    const QTreeWidgetItem* row = units->topLevelItem(k);
+    if (!row)
+        throw std::runtime_error("The module table has no row for slot position " +
+                                 std::to_string(k + 1));
+    const QString model = row->text(1);
+    if (model == "N/A") {
+        position->hide();
+        return;
+    }
+    CreateModulePanel(model, wholeNumber(row->text(0)));
 }
 
 TModulePanel* TChassisPanel::createModule(int index) {

@@ -45,6 +45,8 @@ class TChassisPanel : public QWidget {
     void FormCreate();
 
   private:
+    void readFanState();
+    void showSlot(QTreeWidget* units, int k, QWidget* position);
     void paintChassis(QPainter& p, const QRect& r) const;
     TModulePanel* createModule(int index);
 

@@ -2,16 +2,15 @@
 #include "config_form.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <stdexcept>
 
 #include "config_geometry.h"
+#include "error_boundary.h"
 #include "nm_snmp_request2_edits.h"
 
 namespace {
@@ -20,19 +19,6 @@ namespace {
 const QEvent::Type kRefreshEvent = static_cast<QEvent::Type>(34002);
 constexpr int kFormWidth = 159;
 constexpr int kFormHeight = 105;
-// A read that has been told to stop ends with its outstanding reply, within the request's
-// time-out (at most 2 s); the limit only guards against a binding that never clears Busy.
-constexpr qint64 kStopWaitMs = 10000;
-
-void waitIdle(NmSNMPRequest2Edits& binding) {
-    QElapsedTimer t;
-    t.start();
-    while (binding.Busy && t.elapsed() < kStopWaitMs) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-}
 
 }  // namespace
 
@@ -64,6 +50,9 @@ void TConfigForm::customEvent(QEvent* event) {
 }
 
 void TConfigForm::showEvent(QShowEvent* event) {
+    // Centred at the size its layout and the handler's adjustments have given it.
+    if (!event->spontaneous())
+        CentreOnMainWindow(this);
     QDialog::showEvent(event);
     if (refreshWaiting_) {
         refreshWaiting_ = false;
@@ -185,20 +174,21 @@ void TConfigForm::RefreshCurrent() {
     // Back on a page whose stopped walk has not ended yet: let it end first, so that two
     // walks never fill one list.
     if (binding->Busy)
-        waitIdle(*binding);
+        binding->StopAndWait();
     Current = binding;
     binding->Request.Active = true;
-    try {
-        binding->Get();
-    } catch (const std::exception& e) {
-        binding->ShowStatus(e.what());
-    }
+    Guarded([binding] { binding->Get(); }, binding->StatusLine());
 }
 
 void TConfigForm::done(int result) {
-    for (auto& b : PanelBindings) {
-        b->Request.Active = false;
-        waitIdle(*b);
-    }
+    if (closing_)
+        return;  // already waiting for its bindings
+    closing_ = true;
+    // A first read still queued would start again what is being stopped.
+    QCoreApplication::removePostedEvents(this, kRefreshEvent);
+    refreshWaiting_ = false;
+    for (auto& b : PanelBindings)
+        b->StopAndWait();
+    closing_ = false;
     QDialog::done(result);
 }

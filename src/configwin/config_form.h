@@ -43,7 +43,8 @@ class TConfigForm : public QDialog {
     // Reads the binding of the shown panel or page; also the queued first refresh.
     void RefreshCurrent();
 
-    // Stops every binding and waits until none is busy; run by every way of closing.
+    // Stops every binding and waits (WaitUntil, user input dropped) until none is busy; run by
+    // every way of closing.
     void done(int result) override;
 
   protected:
@@ -56,4 +57,5 @@ class TConfigForm : public QDialog {
                                const std::string& addLiteral, int deleteIndex,
                                const std::string& deleteLiteral);
     bool refreshWaiting_ = false;
+    bool closing_ = false;
 };

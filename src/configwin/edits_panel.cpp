@@ -11,8 +11,10 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "binding_scopes.h"
 #include "config_geometry.h"
 #include "ctrl_btn_panel.h"
+#include "error_boundary.h"
 #include "message_box.h"
 #include "nm_snmp_request2_edits.h"
 #include "snmp_panel.h"
@@ -341,42 +343,39 @@ void TEditsPanel::SetCheckedClick(QPushButton* button) {
     if (!Binding)
         return;
     NmSNMPVarList& list = Binding->Request.VarList;
-    const bool savedAsync = Binding->Async;
-    Binding->Async = false;
-    std::vector<int> marked;
     bool incomplete = false;
-    const int count = std::min(list.Count(), static_cast<int>(Rows.size()));
-    for (int i = std::max(0, static_cast<int>(list.IndexCount)); i < count; ++i) {
-        const UISnmpVar& row = Rows[static_cast<std::size_t>(i)];
-        SNMPVarItem& item = list.Item(i);
-        const bool excluded =
-            !row.CheckBox->isChecked() || (!row.ValueControl->property(kStatusInEdit).toBool() &&
-                                           item.Value == "active" && row.CheckBox->isHidden());
-        if (excluded) {
-            if (!(item.Flags & vfExcluded)) {
-                item.Flags |= vfExcluded;
-                marked.push_back(i);
-            }
-        } else if (IsRowEmpty(row) && i != kMayStayEmpty) {
-            incomplete = true;
-        }
-    }
     bool written = false;
-    Binding->LastOp = 1;  // a refusal while collecting is reported as the set's
-    try {
-        CollectValues(*Binding);
-        if (incomplete)
-            ShowMessage(MessageKind::Warning, QStringLiteral("Some items are empty!"), window());
-        else
-            written = Binding->Set(false, false, {}, nullptr);
-    } catch (const std::exception& e) {
-        // Nothing was sent; the values stay as typed for the user to mend.
-        Binding->ShowStatus(e.what());
-        ShowMessage(MessageKind::Warning, QString::fromStdString(e.what()), window());
+    {
+        const AsyncModeScope synchronous(*Binding, false);
+        ExcludedScope unchecked(list);
+        const int count = std::min(list.Count(), static_cast<int>(Rows.size()));
+        for (int i = std::max(0, static_cast<int>(list.IndexCount)); i < count; ++i) {
+            const UISnmpVar& row = Rows[static_cast<std::size_t>(i)];
+            const SNMPVarItem& item = list.Item(i);
+            const bool excluded = !row.CheckBox->isChecked() ||
+                                  (!row.ValueControl->property(kStatusInEdit).toBool() &&
+                                   item.Value == "active" && row.CheckBox->isHidden());
+            if (excluded)
+                unchecked.Exclude(i);
+            else if (IsRowEmpty(row) && i != kMayStayEmpty)
+                incomplete = true;
+        }
+        Binding->LastOp = 1;  // a refusal while collecting is reported as the set's
+        Guarded(
+            [&] {
+                CollectValues(*Binding);
+                if (incomplete)
+                    ShowMessage(MessageKind::Warning, QStringLiteral("Some items are empty!"),
+                                window());
+                else
+                    written = Binding->Set(false, false, {}, nullptr);
+            },
+            [this](const std::string& text) {
+                // Nothing was sent; the values stay as typed for the user to mend.
+                Binding->ShowStatus(text);
+                ShowMessage(MessageKind::Warning, QString::fromStdString(text), window());
+            });
     }
-    for (int i : marked)
-        list.Item(i).Flags &= ~vfExcluded;
-    Binding->Async = savedAsync;
     SetFailed = !incomplete && !written;
     if (written && button && button->property(kCloseAfterSet).toBool())
         button->window()->close();

@@ -3,11 +3,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,14 +14,15 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
+#include "bounded_wait.h"
 #include "config_geometry.h"
 #include "copy_export.h"
+#include "error_boundary.h"
 #include "message_box.h"
 #include "nm_snmp_request2_edits.h"
 
@@ -41,18 +39,7 @@ constexpr int kListHeight = 350;
 constexpr int kPixelsPerChar = 8;
 constexpr int kFormWidth = 159;
 constexpr int kFormHeight = 105;
-constexpr qint64 kEditWaitMs = 1000;
-
-// Lets pending events run (user input excluded) until done or the time is up.
-void waitUntil(const std::function<bool()>& done, qint64 ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-}
+constexpr std::chrono::milliseconds kEditWait{1000};
 
 }  // namespace
 
@@ -149,27 +136,24 @@ void TSNMPPanel::RefreshClick() {
     Binding->Request.Active = true;
     if (Binding->Busy)
         return;
-    try {
-        Binding->Get();
-    } catch (const std::exception& e) {
-        Binding->ShowStatus(e.what());
-        Binding->Request.Active = true;
-    }
+    Guarded([this] { Binding->Get(); },
+            [this](const std::string& text) {
+                Binding->ShowStatus(text);
+                Binding->Request.Active = true;
+            });
 }
 
 void TSNMPPanel::CloseClick() {
-    try {
-        if (!Binding || !FittedForm)
-            throw std::logic_error("no window to close");
-        Binding->Request.Active = false;
-        if (Binding->Busy)
-            QCoreApplication::processEvents();
-        if (!FittedForm)
-            throw std::logic_error("no window to close");
-        FittedForm->close();
-    } catch (const std::exception&) {
-        ShowMessage(MessageKind::Warning, QStringLiteral("Please initial close form"), window());
-    }
+    // The window's closing stops the read and waits for it (TConfigForm::done).
+    Guarded(
+        [this] {
+            if (!Binding || !FittedForm)
+                throw std::logic_error("no window to close");
+            Binding->Request.Active = false;
+            FittedForm->close();
+        },
+        ToFixedMessage(MessageKind::Warning, QStringLiteral("Please initial close form"),
+                       window()));
 }
 
 // ---- TSNMPEditorPanel ----
@@ -414,7 +398,7 @@ void TSNMPListViewPanel::ShowAddDialog() {
     TSNMPPanel* panel = createDialog(QStringLiteral(" (Add)"), true);
     QWidget* dialog = panel->parentWidget();
     Editor->SetFailed = false;
-    try {
+    const auto show = [&] {
         const int indexCount = Binding->Request.VarList.IndexCount;
         for (int i = 0; i < indexCount && i < static_cast<int>(Editor->Rows.size()); ++i) {
             UISnmpVar& row = Editor->Rows[static_cast<std::size_t>(i)];
@@ -444,17 +428,14 @@ void TSNMPListViewPanel::ShowAddDialog() {
         static_cast<QDialog*>(dialog)->exec();
         if (AfterAdd)
             AfterAdd();
-    } catch (const std::exception& e) {
-        Binding->ShowStatus(e.what());
-    }
+    };
+    Guarded(show, Binding->StatusLine());
     finishDialog(dialog);
 }
 
 void TSNMPListViewPanel::ShowEditDialog() {
-    if (Binding->Async) {
-        Binding->Request.Active = false;
-        waitUntil([this] { return !Binding->Busy; }, kEditWaitMs);
-    }
+    if (Binding->Async)
+        Binding->StopAndWait(kEditWait);
     // Also in synchronous mode: a click on the list has cleared it, and a set needs it.
     Binding->Request.Active = true;
     if (BeforeEdit)
@@ -469,7 +450,7 @@ void TSNMPListViewPanel::ShowEditDialog() {
         bool hidRow;
     };
     std::vector<Removed> removed;
-    try {
+    const auto show = [&] {
         Editor->SetRowStates(false);
         if (List->AddIndex != -1) {
             UISnmpVar& status = Editor->Rows.at(static_cast<std::size_t>(List->AddIndex));
@@ -503,9 +484,8 @@ void TSNMPListViewPanel::ShowEditDialog() {
         panel->SetContent(Editor);
         panel->FitForm(dialog);
         static_cast<QDialog*>(dialog)->exec();
-    } catch (const std::exception& e) {
-        Binding->ShowStatus(e.what());
-    }
+    };
+    Guarded(show, Binding->StatusLine());
     // Put the words back in reverse order, so the choices are as before, in the same order.
     for (auto it = removed.rbegin(); it != removed.rend(); ++it) {
         auto* combo = qobject_cast<QComboBox*>(
@@ -522,47 +502,25 @@ void TSNMPListViewPanel::ShowEditDialog() {
 void TSNMPListViewPanel::DeleteClick() {
     if (List->DeleteIndex < 0)
         return;
-    if (!Confirm(QStringLiteral("Are you sure to delete it?"), window()))
+    if (!Binding->DeleteRow(List->DeleteIndex, List->DeleteLiteral, true))
         return;
-    const bool savedAsync = Binding->Async;
-    Binding->Async = false;
-    Binding->Request.Active = true;
-    NmSNMPVarList& list = Binding->Request.VarList;
-    std::vector<int> marked;
-    for (int i = std::max(0, static_cast<int>(list.IndexCount)); i < list.Count(); ++i)
-        if (i != List->DeleteIndex && !(list.Item(i).Flags & vfExcluded)) {
-            list.Item(i).Flags |= vfExcluded;
-            marked.push_back(i);
-        }
-    bool written = false;
-    Binding->LastOp = 1;
-    try {
-        CollectValues(*Binding);
-        list.Item(List->DeleteIndex).Value = List->DeleteLiteral;
-        written = Binding->Set(false, false, {}, nullptr);
-    } catch (const std::exception& e) {
-        Binding->ShowStatus(e.what());
-        ShowMessage(MessageKind::Warning, QString::fromStdString(e.what()), window());
-    }
-    for (int i : marked)
-        list.Item(i).Flags &= ~vfExcluded;
-    // A failed delete changed nothing: a new read would only cover its message.
-    if (written)
-        RefreshList();
-    Binding->Async = savedAsync;
+    // The binding reads the table again; no line is selected in it.
+    Buttons->BT_Edit->setEnabled(false);
+    Buttons->BT_Delete->setEnabled(false);
+    updateCount();
 }
 
 void TSNMPListViewPanel::ListClick() {
-    try {
-        Binding->Request.Active = false;
-        const bool selected = !List->ListView->selectedItems().isEmpty();
-        Buttons->BT_Edit->setEnabled(selected);
-        Buttons->BT_Delete->setEnabled(selected);
-        if (!selected)
-            Editor->ClearValues();
-    } catch (const std::exception&) {
-        ShowMessage(MessageKind::Error, QStringLiteral("Please select a entry "), window());
-    }
+    Guarded(
+        [this] {
+            Binding->Request.Active = false;
+            const bool selected = !List->ListView->selectedItems().isEmpty();
+            Buttons->BT_Edit->setEnabled(selected);
+            Buttons->BT_Delete->setEnabled(selected);
+            if (!selected)
+                Editor->ClearValues();
+        },
+        ToFixedMessage(MessageKind::Error, QStringLiteral("Please select a entry "), window()));
 }
 
 void TSNMPListViewPanel::ListDblClick() {

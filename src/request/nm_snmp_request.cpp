@@ -2,13 +2,11 @@
 // list's items, walk ends, reporting, and the asynchronous completion.
 #include "nm_snmp_request.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 
+#include "bounded_wait.h"
 #include "expression.h"
 #include "messages.h"
 #include "nm_num_list.h"
@@ -67,15 +65,9 @@ NmSNMPRequest::NmSNMPRequest()
 
 NmSNMPRequest::~NmSNMPRequest() {
     Active = false;
-    using Clock = std::chrono::steady_clock;
-    const auto start = Clock::now();
-    // Let the event pump deliver what is outstanding, without spinning.
-    while (PendingReplies > 0 && Clock::now() - start < std::chrono::milliseconds(6000) &&
-           QCoreApplication::instance()) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    // The event pump delivers what is outstanding; with the default time-out and retries no
+    // reply takes longer than the limit.
+    WaitUntil([this] { return PendingReplies <= 0; }, std::chrono::milliseconds(6000));
     // A reply that outlives the wait finds nobody.
     if (GlobalSession)
         GlobalSession->forgetOwner(this);

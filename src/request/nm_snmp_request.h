@@ -22,7 +22,8 @@ class NmSNMPRequest {
     using Handler = std::function<void(NmSNMPError&, NmSNMPVarList&)>;
 
     NmSNMPRequest();
-    // Stops sending and waits (at most 6000 ms) until the outstanding replies have been handled.
+    // Stops sending and waits (WaitUntil, at most 6000 ms) until the outstanding replies have
+    // been handled.
     virtual ~NmSNMPRequest();
     NmSNMPRequest(const NmSNMPRequest&) = delete;
     NmSNMPRequest& operator=(const NmSNMPRequest&) = delete;
