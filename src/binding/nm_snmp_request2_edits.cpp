@@ -1,60 +1,25 @@
-// Control bindings of a variable list: values to controls and back, per control class and part
-// syntax, and the enabling of the controls around table reads.
+// Control bindings of a variable list: values to controls and back, per control class; a value
+// spread over several edits goes through the codec of its part syntax (part_codecs).
 #include "nm_snmp_request2_edits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "messages.h"
-#include "nm_date_time.h"
 #include "nm_num_list.h"
 #include "nm_radio_group.h"
 #include "option_controls.h"
+#include "part_codecs.h"
 #include "value_conversion.h"
 
 namespace {
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-std::string hex2(unsigned char octet) {
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "%02X", octet);
-    return buf;
-}
-
-std::uint32_t le32At(const std::string& image, std::size_t offset) {
-    std::uint32_t v = 0;
-    for (std::size_t k = 0; k < 4 && offset + k < image.size(); ++k)
-        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(image[offset + k])) << (8 * k);
-    return v;
-}
-
-// One field of a value spread over several edits: a decimal number from min to max. An empty
-// field raises " Empty value is not allowed!", anything else " Please enter a number between
-// [MIN] and [MAX]!", so that no field is cut or wrapped into another value.
-std::uint32_t number(const QString& text, std::uint32_t min, std::uint32_t max) {
-    return static_cast<std::uint32_t>(DecimalInRange(text.trimmed().toStdString(), min, max));
-}
-
-// One octet of a value spread over several edits: a one-character edit gets a leading "0", an
-// empty one counts as "00"; more than two digits would shift every octet after it.
-std::string hexField(const QString& text) {
-    const std::string t = text.trimmed().toStdString();
-    std::string octet;
-    if (t.size() > 2 || !TryHexToOctets(t, octet))
-        raiseNmSnmpError(-518);
-    if (t.empty())
-        return "00";
-    return t.size() == 1 ? "0" + t : t;
 }
 
 // The octet image of a stored value; false for a text that has none (such as "(NOTDONE)").
@@ -116,16 +81,16 @@ void NmSNMPRequest2Edits::AddBinding(int index, int byteOffset, int partSyntax,
                                      QWidget* second) {
     checkIndex(index);
     if (!control)
-        raiseNmSnmpError(-521);
+        raiseNmSnmpError(nmBadControlType);
     const SNMPVarItem& item = Request.VarList.Item(index);
     if (!options && byteOffset == 0 && partSyntax == static_cast<int>(item.Syntax))
         options = item.Options;
     auto* combo = qobject_cast<QComboBox*>(control);
     auto* radio = qobject_cast<NmRadioGroup*>(control);
     if ((combo || radio) && !options)
-        raiseNmSnmpError(-520);
+        raiseNmSnmpError(nmNoOptionList);
     if (combo && options->Kind() == okPrefix && !second)
-        raiseNmSnmpError(-522);
+        raiseNmSnmpError(nmTooFewControls);
     if (combo)
         FillComboBox(*options, combo);
     if (radio)
@@ -168,12 +133,12 @@ void NmSNMPRequest2Edits::BindEdits(int index, const std::string& format,
     if (conversions == 0)
         raiseCommonError(-2);
     if (edits.size() < conversions)
-        raiseNmSnmpError(-522);
+        raiseNmSnmpError(nmTooFewControls);
     const std::vector<QLineEdit*> used(edits.begin(),
                                        edits.begin() + static_cast<std::ptrdiff_t>(conversions));
     for (QLineEdit* e : used)
         if (!e)
-            raiseNmSnmpError(-522);
+            raiseNmSnmpError(nmTooFewControls);
     Constraint.AddFormat(format, used);
     ControlBinding b;
     b.VarIndex = index;
@@ -196,7 +161,7 @@ void NmSNMPRequest2Edits::BindCheckBoxList(int index, const std::string& bits,
     list.Delimiter = ',';
     list.Parse(bits);
     if (list.Count() == 0 || boxes.size() < static_cast<std::size_t>(list.Count()))
-        raiseNmSnmpError(-522);
+        raiseNmSnmpError(nmTooFewControls);
     ControlBinding b;
     b.VarIndex = index;
     b.PartSyntax = static_cast<int>(Request.VarList.Item(index).Syntax);
@@ -204,7 +169,7 @@ void NmSNMPRequest2Edits::BindCheckBoxList(int index, const std::string& bits,
     b.BitIndices = list.Items();
     for (int i = 0; i < list.Count(); ++i) {
         if (!boxes[static_cast<std::size_t>(i)])
-            raiseNmSnmpError(-522);
+            raiseNmSnmpError(nmTooFewControls);
         b.Controls.emplace_back(boxes[static_cast<std::size_t>(i)]);
     }
     Bindings.push_back(std::move(b));
@@ -254,181 +219,64 @@ void NmSNMPRequest2Edits::showBinding(const ControlBinding& b) {
     const SNMPVarItem& item = Request.VarList.Item(b.VarIndex);
     const std::string value = MapLabelToValue(item.Options, item.Value);
     const bool part = b.ByteOffset != 0 || b.PartSyntax != static_cast<int>(item.Syntax);
-    // The octet image is only built where a control needs octets, so that texts such as
-    // "(NOTDONE)" still show as they are in labels and single edits.
-    std::string image;
-    bool haveImage = false;
-    const auto octets = [&]() -> const std::string& {
-        if (!haveImage) {
-            if (part)
-                image = ExtractPart(image, static_cast<std::size_t>(b.ByteOffset),
-                                    static_cast<std::uint32_t>(b.PartSyntax));
-            haveImage = true;
-        }
-        return image;
-    };
-    // A value with no octets ("(NOTDONE)", an emptied field) leaves controls that show octets
-    // as they are.
-    const bool needsImage =
-        part || !b.BitIndices.empty() || (b.ControlCount() > 1 && qobject_cast<QLineEdit*>(first));
-    if (needsImage && !storedImage(value, item.Syntax, image))
-        return;
-    std::string text =
-        part ? OctetsToText(octets(), static_cast<std::uint32_t>(b.PartSyntax)) : value;
-    text = MapValueToLabel(b.Options, text);
+    const auto ps = static_cast<std::uint32_t>(b.PartSyntax);
     const int n = b.ControlCount();
-    const auto need = [&](int count) {
-        if (n < count)
-            raiseNmSnmpError(-522);
-    };
+    auto* edit = qobject_cast<QLineEdit*>(first);
+    // The octet image is only built where a control needs octets, so that texts such as
+    // "(NOTDONE)" still show as they are in labels and single edits; a value with no octets (an
+    // emptied field) leaves controls that show octets as they are.
+    std::string image;
+    const bool needsImage = part || !b.BitIndices.empty() || (n > 1 && edit);
+    if (needsImage) {
+        if (!storedImage(value, item.Syntax, image))
+            return;
+        if (part)
+            image = ExtractPart(image, static_cast<std::size_t>(b.ByteOffset), ps);
+    }
+    std::string text = MapValueToLabel(b.Options, part ? OctetsToText(image, ps) : value);
 
     if (auto* label = qobject_cast<QLabel*>(first)) {
         label->setText(q(text));
     } else if (auto* box = qobject_cast<QCheckBox*>(first)) {
         if (!b.BitIndices.empty()) {
-            const std::string& img = octets();
-            for (int i = 0; i < n; ++i) {
-                const int bit = b.BitIndices[static_cast<std::size_t>(i)];
-                if (bit < 0 || static_cast<std::size_t>(bit / 8) >= img.size())
-                    raiseNmSnmpError(-519);
-                const auto octet =
-                    static_cast<unsigned char>(img[static_cast<std::size_t>(bit / 8)]);
+            const std::vector<bool> checked = BitsShown(image, b.BitIndices);
+            for (int i = 0; i < n && i < static_cast<int>(checked.size()); ++i)
                 if (auto* c = qobject_cast<QCheckBox*>(b.Control(i)))
-                    c->setChecked((octet & (0x80u >> (bit % 8))) != 0);
-            }
+                    c->setChecked(checked[static_cast<std::size_t>(i)]);
         } else if (b.Options) {
             box->setChecked(OptionSelectionIndex(b.Options, text) > 0);
         } else if (isBoolSyntax(b.PartSyntax)) {
             box->setChecked(text == "true");
         } else {
-            raiseNmSnmpError(-517);
+            raiseNmSnmpError(nmBadPartSyntax);
         }
     } else if (auto* combo = qobject_cast<QComboBox*>(first)) {
         SelectInComboBox(*b.Options, combo, text);
-        if (auto* edit = n > 1 ? qobject_cast<QLineEdit*>(b.Control(1)) : nullptr) {
+        if (auto* rest = n > 1 ? qobject_cast<QLineEdit*>(b.Control(1)) : nullptr) {
             const int selected = OptionSelectionIndex(b.Options, text);
             std::size_t cut = selected >= 0 ? b.Options->Item(selected).Label.size() : 0;
             if (item.Syntax == synOid && cut > 0 && cut < text.size() && text[cut] == '.')
                 ++cut;
-            edit->setText(q(cut < text.size() ? text.substr(cut) : std::string()));
+            rest->setText(q(cut < text.size() ? text.substr(cut) : std::string()));
         }
     } else if (auto* radio = qobject_cast<NmRadioGroup*>(first)) {
         SelectInRadioGroup(*b.Options, radio, text);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(first)) {
-        const auto setEdit = [&](int i, const std::string& s) {
+    } else if (edit && n == 1) {
+        if (item.Syntax == synPortList && !text.empty() &&
+            text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos)
+            text = OctetsToPortList(text, false);
+        edit->setText(q(text));
+    } else if (edit) {
+        const PartCodec& codec = PartCodecFor(ps, static_cast<std::size_t>(n));
+        if (text == "(NULL)" && codec.KeepsOnNull())
+            return;
+        const std::vector<std::string> fields =
+            codec.Show(text, image, static_cast<std::size_t>(n));
+        for (int i = 0; i < n && i < static_cast<int>(fields.size()); ++i)
             if (auto* e = qobject_cast<QLineEdit*>(b.Control(i)))
-                e->setText(q(s));
-        };
-        if (n == 1) {
-            if (item.Syntax == synPortList && !text.empty() &&
-                text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos)
-                text = OctetsToPortList(text, false);
-            edit->setText(q(text));
-            return;
-        }
-        const auto ps = static_cast<std::uint32_t>(b.PartSyntax);
-        const bool keepsOnNull =
-            ps != synBits && ps != synOctets && ps != synOid && ps != synOpaque;
-        if (text == "(NULL)" && keepsOnNull)
-            return;
-        const auto hexEdits = [&](std::size_t count) {
-            const std::string& img = octets();
-            need(static_cast<int>(img.size()));
-            need(static_cast<int>(count));
-            for (int i = 0; i < n; ++i)
-                setEdit(i, static_cast<std::size_t>(i) < img.size()
-                               ? hex2(static_cast<unsigned char>(img[static_cast<std::size_t>(i)]))
-                               : std::string());
-        };
-        const auto decimalOctets = [&] {
-            need(4);
-            const std::string& img = octets();
-            for (int i = 0; i < 4; ++i)
-                setEdit(i, std::to_string(
-                               static_cast<std::size_t>(i) < img.size()
-                                   ? static_cast<unsigned char>(img[static_cast<std::size_t>(i)])
-                                   : 0));
-        };
-        switch (ps) {
-            case synBits:
-            case synOctets:
-            case synOpaque:
-                hexEdits(0);
-                break;
-            case synOid: {
-                const std::string& img = octets();
-                const int subs = static_cast<int>(img.size() / 4);
-                need(subs);
-                for (int i = 0; i < n; ++i)
-                    setEdit(i, i < subs
-                                   ? std::to_string(le32At(img, static_cast<std::size_t>(i) * 4))
-                                   : std::string());
-                break;
-            }
-            case synIpAddress:
-            case synIpAddress2:
-                decimalOctets();
-                break;
-            case synTimeTicks: {
-                need(5);
-                const std::uint32_t t = TextToTimeTicks(text);
-                const std::uint32_t f[5] = {t / 8640000, t % 8640000 / 360000, t % 360000 / 6000,
-                                            t % 6000 / 100, t % 100};
-                for (int i = 0; i < 5; ++i)
-                    setEdit(i, std::to_string(f[i]));
-                break;
-            }
-            case synMacAddress:
-                hexEdits(6);
-                break;
-            case synDateAndTime: {
-                need(10);
-                const NmDateTime dt = NmDateTime::FromOctets(octets());
-                const int f[7] = {dt.Year,    dt.Month,   dt.Day,        dt.Hour,
-                                  dt.Minutes, dt.Seconds, dt.DeciSeconds};
-                for (int i = 0; i < 7; ++i)
-                    setEdit(i, std::to_string(f[i]));
-                setEdit(7, std::string(1, dt.Direction));
-                setEdit(8, std::to_string(dt.UtcHours));
-                setEdit(9, std::to_string(dt.UtcMinutes));
-                break;
-            }
-            case synDateTimeValue: {
-                need(7);
-                const std::string& img = octets();
-                double days = 0;
-                if (img.size() >= sizeof days)
-                    std::memcpy(&days, img.data(), sizeof days);
-                const auto ms = static_cast<std::int64_t>(std::llround(days * 86400000.0));
-                std::int64_t day = ms / 86400000, rest = ms % 86400000;
-                if (rest < 0) {
-                    rest += 86400000;
-                    --day;
-                }
-                const QDate date = QDate(1899, 12, 30).addDays(day);
-                const std::int64_t f[7] = {
-                    date.year(),    date.month(),           date.day(),
-                    rest / 3600000, rest % 3600000 / 60000, rest % 60000 / 1000,
-                    rest % 1000};
-                for (int i = 0; i < 7; ++i)
-                    setEdit(i, std::to_string(f[i]));
-                break;
-            }
-            case synIpv6Address:
-                hexEdits(16);
-                break;
-            case synInetAddress:
-                if (n > 15)
-                    hexEdits(0);
-                else
-                    decimalOctets();
-                break;
-            default:
-                edit->setText(q(text));
-                break;
-        }
+                e->setText(q(fields[static_cast<std::size_t>(i)]));
     } else {
-        raiseNmSnmpError(-521);
+        raiseNmSnmpError(nmBadControlType);
     }
 }
 
@@ -470,13 +318,9 @@ bool NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& imag
     const SNMPVarItem& item = Request.VarList.Item(b.VarIndex);
     const auto ps = static_cast<std::uint32_t>(b.PartSyntax);
     const int n = b.ControlCount();
-    const auto need = [&](int count) {
-        if (n < count)
-            raiseNmSnmpError(-522);
-    };
     const auto editText = [&](int i) {
         auto* e = qobject_cast<QLineEdit*>(b.Control(i));
-        return e ? e->text() : QString();
+        return e ? e->text().toStdString() : std::string();
     };
     std::string text;
     std::string part;
@@ -486,19 +330,12 @@ bool NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& imag
         text = label->text().toStdString();
     } else if (auto* box = qobject_cast<QCheckBox*>(first)) {
         if (!b.BitIndices.empty()) {
+            std::vector<bool> checked;
             for (int i = 0; i < n; ++i) {
-                const int bit = b.BitIndices[static_cast<std::size_t>(i)];
-                if (bit < 0)
-                    raiseNmSnmpError(-519);
-                const auto at = static_cast<std::size_t>(bit / 8);
-                if (part.size() <= at)
-                    part.resize(at + 1, '\0');
-                const auto mask = static_cast<unsigned char>(0x80u >> (bit % 8));
                 auto* c = qobject_cast<QCheckBox*>(b.Control(i));
-                auto octet = static_cast<unsigned char>(part[at]);
-                octet = c && c->isChecked() ? (octet | mask) : (octet & ~mask);
-                part[at] = static_cast<char>(octet);
+                checked.push_back(c && c->isChecked());
             }
+            part = BitsRead(b.BitIndices, checked);
             havePart = true;
         } else if (b.Options) {
             const int pos = box->isChecked() ? 1 : 0;
@@ -506,120 +343,34 @@ bool NmSNMPRequest2Edits::readBinding(const ControlBinding& b, std::string& imag
         } else if (isBoolSyntax(b.PartSyntax)) {
             text = box->isChecked() ? "true" : "false";
         } else {
-            raiseNmSnmpError(-517);
+            raiseNmSnmpError(nmBadPartSyntax);
         }
     } else if (auto* combo = qobject_cast<QComboBox*>(first)) {
         text = combo->currentText().toStdString();
         if (n > 1) {
             if (item.Syntax == synOid)
                 text += '.';
-            text += editText(1).toStdString();
+            text += editText(1);
         }
     } else if (auto* radio = qobject_cast<NmRadioGroup*>(first)) {
         text = radio->currentText().toStdString();
-    } else if (qobject_cast<QLineEdit*>(first)) {
-        const auto joined = [&](int count, const char* separator) {
-            std::string out;
-            for (int i = 0; i < count; ++i) {
-                if (i)
-                    out += separator;
-                out += ps == synOid || ps == synIpAddress || ps == synIpAddress2 ||
-                               ps == synInetAddress
-                           ? editText(i).toStdString()
-                           : hexField(editText(i));
-            }
-            return out;
-        };
-        if (n == 1) {
-            text = editText(0).toStdString();
-            if (item.Syntax == synPortList) {
-                // A port list that does not fit the row's bit map is refused: keeping the old
-                // value would write what was not typed and call it done.
-                std::string hex;
-                if (!PortListToOctets(text, item.Value, hex))
-                    raiseNmSnmpError(-518);
-                text = hex;
-            }
-        } else {
-            switch (ps) {
-                case synBits:
-                case synOctets:
-                case synOpaque:
-                    text = joined(n, "");
-                    break;
-                case synMacAddress:
-                    need(6);
-                    text = joined(6, "");
-                    break;
-                case synIpv6Address:
-                    need(16);
-                    text = joined(16, "");
-                    break;
-                case synOid:
-                    text = joined(n, ".");
-                    break;
-                case synIpAddress:
-                case synIpAddress2:
-                    need(4);
-                    text = joined(4, ".");
-                    break;
-                case synInetAddress:
-                    need(4);
-                    if (n > 15) {
-                        text.clear();
-                        for (int i = 0; i < n; ++i)
-                            text += hexField(editText(i));
-                    } else {
-                        text = joined(4, ".");
-                    }
-                    break;
-                case synTimeTicks: {
-                    need(5);
-                    const std::uint64_t t =
-                        std::uint64_t{number(editText(0), 0, 497)} * 8640000 +
-                        number(editText(1), 0, 23) * 360000 + number(editText(2), 0, 59) * 6000 +
-                        number(editText(3), 0, 59) * 100 + number(editText(4), 0, 99);
-                    if (t > 0xffffffffu)  // beyond 497 days, 2:27:52.95
-                        raiseCommonError(-8, {{"[MIN]", "0"}, {"[MAX]", "496"}});
-                    text = TimeTicksToText(static_cast<std::uint32_t>(t));
-                    break;
-                }
-                case synDateAndTime: {
-                    need(10);
-                    NmDateTime dt;
-                    dt.Year = static_cast<std::uint16_t>(number(editText(0), 0, 65535));
-                    dt.Month = static_cast<std::uint8_t>(number(editText(1), 1, 12));
-                    dt.Day = static_cast<std::uint8_t>(number(editText(2), 1, 31));
-                    dt.Hour = static_cast<std::uint8_t>(number(editText(3), 0, 23));
-                    dt.Minutes = static_cast<std::uint8_t>(number(editText(4), 0, 59));
-                    dt.Seconds = static_cast<std::uint8_t>(number(editText(5), 0, 60));
-                    dt.DeciSeconds = static_cast<std::uint8_t>(number(editText(6), 0, 9));
-                    const QString direction = editText(7).trimmed();
-                    if (direction != "+" && direction != "-")
-                        raiseNmSnmpError(-518);
-                    dt.Direction = direction == "-" ? '-' : '+';
-                    dt.UtcHours = static_cast<std::uint8_t>(number(editText(8), 0, 13));
-                    dt.UtcMinutes = static_cast<std::uint8_t>(number(editText(9), 0, 59));
-                    text = dt.ToText();
-                    break;
-                }
-                case synDateTimeValue: {
-                    need(7);
-                    char buf[64];
-                    std::snprintf(buf, sizeof buf, "%04u/%02u/%02u %02u:%02u:%02u",
-                                  number(editText(0), 1, 9999), number(editText(1), 1, 12),
-                                  number(editText(2), 1, 31), number(editText(3), 0, 23),
-                                  number(editText(4), 0, 59), number(editText(5), 0, 59));
-                    text = buf;
-                    break;
-                }
-                default:
-                    text = editText(0).toStdString();
-                    break;
-            }
+    } else if (qobject_cast<QLineEdit*>(first) && n == 1) {
+        text = editText(0);
+        if (item.Syntax == synPortList) {
+            // A port list that does not fit the row's bit map is refused: keeping the old
+            // value would write what was not typed and call it done.
+            std::string hex;
+            if (!PortListToOctets(text, item.Value, hex))
+                raiseNmSnmpError(nmBadPartValue);
+            text = hex;
         }
+    } else if (qobject_cast<QLineEdit*>(first)) {
+        std::vector<std::string> fields;
+        for (int i = 0; i < n; ++i)
+            fields.push_back(editText(i));
+        text = PartCodecFor(ps, static_cast<std::size_t>(n)).Read(fields);
     } else {
-        raiseNmSnmpError(-521);
+        raiseNmSnmpError(nmBadControlType);
     }
 
     if (!havePart)
