@@ -10,30 +10,12 @@
 #include "config_form.h"
 #include "edits_panel.h"
 #include "main_form.h"
+#include "new_request2_edits_for_oam.h"
 #include "nm_snmp_request2_edits.h"
 #include "snmp_panel.h"
 #include "snmp_types.h"
 
 namespace {
-
-// The OAM variant: before a row reaches the list view, one column's octets become names.
-class NewRequest2EditsForOAM : public NmSNMPRequest2Edits {
-  public:
-    NewRequest2EditsForOAM(QWidget* form, int column)
-        : NmSNMPRequest2Edits(form), column_(column) {}
-
-  protected:
-    void DoRow() override {
-        if (column_ >= 0 && column_ < Request.VarList.Count()) {
-            SNMPVarItem& item = Request.VarList.Item(column_);
-            item.Value = OamFunctionNames(item.Value);
-        }
-        NmSNMPRequest2Edits::DoRow();
-    }
-
-  private:
-    int column_;
-};
 
 const Adjustment* find(const MenuEntry& entry, AdjustmentKind kind) {
     for (const Adjustment& a : entry.Adjustments)
@@ -46,26 +28,6 @@ const Adjustment* find(const MenuEntry& entry, AdjustmentKind kind) {
 
 int roundScaled(double value) {
     return static_cast<int>(std::nearbyint(value));
-}
-
-std::string OamFunctionNames(const std::string& hex) {
-    static const struct {
-        int bit;
-        const char* name;
-    } names[] = {{8, "Variable Request, "},
-                 {4, "Link Monitoring, "},
-                 {2, "Remote Loopback, "},
-                 {1, "Unidirection, "}};
-    std::string out;
-    for (char c : hex) {
-        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : c - 55;
-        for (const auto& n : names)
-            if (digit & n.bit)
-                out += n.name;
-    }
-    if (out.size() >= 2)
-        out.erase(out.size() - 2);
-    return out;
 }
 
 SnmpV2cOverride::SnmpV2cOverride(bool wanted) {

@@ -31,6 +31,3 @@ class SnmpV2cOverride {
 
 // Rounds half to even, as the window heights of the catalogue are computed.
 int roundScaled(double value);
-
-// The functions-supported names of an OAM octet image shown as hexadecimal text.
-std::string OamFunctionNames(const std::string& hex);

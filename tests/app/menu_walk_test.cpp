@@ -19,6 +19,7 @@
 #include "edits_panel.h"
 #include "event_wait.h"
 #include "generic_window.h"
+#include "oam_function_names.h"
 #include "main_form.h"
 #include "menu_catalogue.h"
 #include "message_box.h"
