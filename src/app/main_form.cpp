@@ -14,6 +14,7 @@
 #include "chassis_panel.h"
 #include "chassis_tables.h"
 #include "config_geometry.h"
+#include "dedicated_windows.h"
 #include "descriptor_tables.h"
 #include "error_boundary.h"
 #include "generic_window.h"
@@ -150,8 +151,14 @@ void TMainForm::createMenus() {
                 });
                 break;
             case MenuAction::Dedicated:
-                // Their windows are not part of this build yet.
-                action->setEnabled(false);
+                // Enabled once its group has registered the window class.
+                action->setEnabled(e->Window && DedicatedWindows().Contains(e->Window));
+                connect(action, &QAction::triggered, this, [this, e] {
+                    WindowTitle =
+                        QString::fromUtf8(e->Title) + QString::fromStdString(DeviceAddress);
+                    Guarded([this, e] { OpenDedicatedWindow(*e, WindowTitle, sharedBindings()); },
+                            ToMessageBox(MessageKind::Error, this));
+                });
                 break;
             case MenuAction::Submenu:
                 break;
@@ -260,6 +267,22 @@ void TMainForm::RefreshClick() {
     CurrentPanel = nullptr;
     FirstLoad = false;
     ShowWaitingForm();
+}
+
+SharedBindings TMainForm::sharedBindings() const {
+    SharedBindings shared;
+    shared.MainWindow = const_cast<TMainForm*>(this);
+    shared.UnitBinding = UnitBinding.get();
+    shared.StpVersionBinding = StpVersionBinding.get();
+    shared.ObjectIDBinding = ObjectIDBinding.get();
+    shared.LedBinding = LedBinding.get();
+    shared.CpuCardBinding = CpuCardBinding.get();
+    shared.ST_ModuleOID = ST_ModuleOID;
+    shared.ST_STPVersion = ST_STPVersion;
+    shared.UnitListView = UnitListView;
+    shared.PortInfoListView = PortInfoListView;
+    shared.CPUCard_ListView = CPUCard_ListView;
+    return shared;
 }
 
 void TMainForm::setStatusText(const QString& text) {

@@ -11,6 +11,7 @@
 #include "chassis_host.h"
 #include "chassis_panel.h"
 #include "command_line.h"
+#include "dedicated_windows.h"
 
 class QLabel;
 class QScrollArea;
@@ -52,6 +53,8 @@ class TMainForm : public QMainWindow, public ChassisHost {
 
     QString statusText() const;
     TChassisPanel* currentPanel() const { return CurrentPanel; }
+    // What a dedicated window may use of this window.
+    SharedBindings sharedBindings() const;
 
     // ChassisHost
     void setStatusText(const QString& text) override;

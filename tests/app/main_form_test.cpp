@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
 #include <fstream>
 
+#include "dedicated_windows.h"
 #include "main_form.h"
+#include "menu_catalogue.h"
 #include "messages.h"
 #include "snmp_types.h"
 #include "snmpd_fixture.h"
@@ -85,4 +88,44 @@ TEST(MainForm, BadNumberEscapesConstruction) {
     app();
     TempDir dir;
     EXPECT_THROW(TMainForm({"/v"}, dir.path()), CommandLineError);
+}
+
+namespace {
+
+// The menu command at the end of a path of captions.
+QAction* findAction(QMenuBar* bar, const std::vector<std::string>& path) {
+    QList<QAction*> actions = bar->actions();
+    QAction* found = nullptr;
+    for (const std::string& caption : path) {
+        const QString text = QString::fromStdString(caption).replace("&", "&&");
+        found = nullptr;
+        for (QAction* a : actions)
+            if (a->text() == text)
+                found = a;
+        if (!found)
+            return nullptr;
+        actions = found->menu() ? found->menu()->actions() : QList<QAction*>();
+    }
+    return found;
+}
+
+}  // namespace
+
+// A dedicated command is enabled exactly when its group has registered the window class.
+TEST(MainForm, DedicatedCommandsFollowTheRegistry) {
+    app();
+    TempDir dir;
+    TMainForm form({"/I127.0.0.1"}, dir.path());
+    const auto menu = menuCatalogue();
+    int dedicated = 0;
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        if (menu[i].Action != MenuAction::Dedicated)
+            continue;
+        ++dedicated;
+        QAction* action = findAction(form.menuBar(), menuPath(menu, i));
+        ASSERT_NE(action, nullptr) << menu[i].Window;
+        EXPECT_EQ(action->isEnabled(), DedicatedWindows().Contains(menu[i].Window))
+            << menu[i].Window;
+    }
+    EXPECT_GT(dedicated, 20);
 }

@@ -1,0 +1,6 @@
+// LLDP windows: the window classes this group opens, one Register call per class.
+#include "dedicated_windows.h"
+
+void RegisterLldpWindows(DedicatedWindowRegistry& registry) {
+    (void)registry;
+}
