@@ -29,8 +29,6 @@ bool isUserInput(const QEvent* event) {
         case QEvent::TabletRelease:
         case QEvent::NativeGesture:
             return true;
-        case QEvent::Close:
-            return event->spontaneous();  // the window's close box, not the program's close()
         default:
             return false;
     }

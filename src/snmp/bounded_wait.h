@@ -6,9 +6,10 @@
 #include <functional>
 
 // Runs the event loop until done() holds or limit has passed, without spinning: it sleeps until
-// the next event. Mouse, keyboard, touch and close requests that arrive meanwhile are dropped,
-// so that no click reaches a window that is being closed or is between two reads. True when
-// done() held in time.
+// the next event. Mouse, keyboard and touch input that arrives meanwhile is dropped, so that no
+// click reaches a window that is being closed or is between two reads. (A close request is
+// not input: Qt delivers the program's own close() the same way.) True when done() held in
+// time.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
 
 // One pass over the events already pending, user input dropped as above; a synchronous read
