@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "application.h"
 #include "chassis_tables.h"
 #include "config_form.h"
 #include "event_wait.h"
@@ -160,7 +161,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Corvane");
+    ConfigureApplication();
     const fs::path work =
         fs::temp_directory_path() / ("corvane-latency-" + std::to_string(::getpid()));
     fs::create_directories(work);

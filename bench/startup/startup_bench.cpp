@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "application.h"
 #include "main_form.h"
 #include "sim_process.h"
 #include "snmp_types.h"
@@ -64,7 +65,7 @@ double snmpwalkMs(std::uint16_t port) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Corvane");
+    ConfigureApplication();
     // The agent starts before the clock matters: a real switch is already running.
     SimProcess agent("corvane-b");
     if (!agent.ready()) {

@@ -8,7 +8,7 @@
 #include <exception>
 #include <memory>
 
-#include "app_icon.h"
+#include "application.h"
 #include "command_line.h"
 #include "demo.h"
 #include "export_command.h"
@@ -78,11 +78,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("corvane");
-    QApplication::setApplicationDisplayName("Corvane");
-    QGuiApplication::setDesktopFileName("corvane");
-    // Every window without an icon of its own, message boxes and dialogs included, shows it.
-    QApplication::setWindowIcon(AppIcon());
+    ConfigureApplication();
 
     if (exportMode) {
         ExportRequest request;

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -102,7 +103,8 @@ TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& wo
     DisplayScale = LargeFonts ? 1.25 : 1.0;
     SetConfigScale(DisplayScale);
 
-    resize(800, 675 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // A fixed size: the chassis picture does not grow with the window.
+    setFixedSize(800, 675 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
     StartSession(args, workFolder, launchParameters);
 }
@@ -206,6 +208,8 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::showEvent(QShowEvent* e) {
+    if (!e->spontaneous())
+        CentreOnScreen(this);
     QMainWindow::showEvent(e);
     if (Activated)
         return;
@@ -237,14 +241,14 @@ void TMainForm::LoadChassisPanel() {
     panel->LoadPanel();
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    if (const QScreen* screen = this->screen())
-        move(x(), screen->availableGeometry().top() + 20);
     ScrollBox1->setWidget(panel);
     panel->move(0, 0);
-    resize(w + 3, menuBar()->sizeHint().height() + h + statusBar()->sizeHint().height() + 3);
+    setFixedSize(w + 3, menuBar()->sizeHint().height() + h + statusBar()->sizeHint().height() + 3);
     panel->show();
     if (width() < panel->width())
-        resize(panel->width() + 4, height());
+        setFixedSize(panel->width() + 4, height());
+    // Centred again at the size the chassis gives it.
+    CentreOnScreen(this);
     CurrentPanel = panel;
     PanelList.push_back(panel);
 }

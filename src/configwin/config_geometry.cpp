@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -76,4 +77,16 @@ void FillParent(QWidget* child) {
     if (!installed)
         new FillFilter(child, parent);
     child->setGeometry(parent->rect());
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size();
+    QPoint at = area.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    at.setX(std::max(at.x(), area.left()));
+    at.setY(std::max(at.y(), area.top()));
+    window->move(at);
 }

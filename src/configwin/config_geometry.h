@@ -11,5 +11,8 @@ int Scaled(int designPixels);
 
 // Centres the window on the program's main window, or on the screen when there is none.
 void CentreOnMainWindow(QWidget* window);
+// Centres the window on its screen's available area; a window larger than the area keeps its
+// top-left corner (and so its title bar) inside it.
+void CentreOnScreen(QWidget* window);
 // Keeps the child covering its parent's client area from now on.
 void FillParent(QWidget* child);

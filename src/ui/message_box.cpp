@@ -9,7 +9,19 @@ MessageHandler& handler() {
     static MessageHandler h;
     return h;
 }
+QString& title() {
+    static QString t = QStringLiteral("Corvane");
+    return t;
+}
 }  // namespace
+
+QString ApplicationTitle() {
+    return title();
+}
+
+void SetApplicationTitle(const QString& text) {
+    title() = text;
+}
 
 MessageHandler SetMessageHandler(MessageHandler h) {
     MessageHandler old = std::move(handler());
@@ -20,7 +32,7 @@ MessageHandler SetMessageHandler(MessageHandler h) {
 bool ShowMessage(MessageKind kind, const QString& text, QWidget* parent) {
     if (handler())
         return handler()(MessageRequest{kind, text, parent});
-    const QString caption = QApplication::applicationDisplayName();
+    const QString caption = ApplicationTitle();
     switch (kind) {
         case MessageKind::Confirmation:
             return QMessageBox::question(parent, caption, text,

@@ -14,6 +14,11 @@ struct MessageRequest {
     QWidget* parent;
 };
 
+// The application title, "Corvane": the caption of every message box. Qt's own display name
+// stays unset, since Qt would append it to every window caption.
+QString ApplicationTitle();
+void SetApplicationTitle(const QString& title);
+
 // Shows a message box with the application title as caption. For Confirmation the box
 // has OK and Cancel and the result says whether OK was chosen; for the others it is true.
 bool ShowMessage(MessageKind kind, const QString& text, QWidget* parent = nullptr);

@@ -4,12 +4,15 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
+#include "application.h"
 #include "dedicated_windows.h"
 #include "main_form.h"
 #include "menu_catalogue.h"
+#include "message_box.h"
 #include "messages.h"
 #include "snmp_types.h"
 #include "snmpd_fixture.h"
@@ -128,4 +131,27 @@ TEST(MainForm, DedicatedCommandsFollowTheRegistry) {
             << menu[i].Window;
     }
     EXPECT_GT(dedicated, 20);
+}
+
+// Captions are the program's texts: Qt appends its display name to every window caption when
+// one is set, so start-up sets none and message boxes take the application title instead.
+TEST(Application, CaptionsAreTheProgramsTexts) {
+    app();
+    ConfigureApplication();
+    EXPECT_EQ(QCoreApplication::applicationName(), "corvane");
+    EXPECT_EQ(ApplicationTitle(), "Corvane");
+    // Without a display name of its own Qt's follows the application name: none is set.
+    QCoreApplication::setApplicationName("probe");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");
+    QCoreApplication::setApplicationName("corvane");
+
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            caption = box->windowTitle();
+            box->close();
+        }
+    });
+    ShowMessage(MessageKind::Information, "No parameter input");
+    EXPECT_EQ(caption, "Corvane");
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -253,6 +254,37 @@ TEST_F(MainWindowTest, StartupReadsEachSharedTableOnce) {
         for (const auto& [table, count] : walks())
             EXPECT_EQ(count, 2) << table << " after Refresh";
     }
+}
+
+// The main window keeps the size the chassis gives it and stands centred on the screen (at its
+// top-left edge where it does not fit), when shown and again after a panel load.
+TEST_F(MainWindowTest, FixedSizeCentredOnTheScreen) {
+    const auto expectCentred = [](QWidget* w) {
+        const QRect area = w->screen()->availableGeometry();
+        const QRect frame = w->frameGeometry();
+        if (frame.width() <= area.width())
+            EXPECT_LE(std::abs(frame.center().x() - area.center().x()), 1);
+        else
+            EXPECT_EQ(frame.left(), area.left());
+        if (frame.height() <= area.height())
+            EXPECT_LE(std::abs(frame.center().y() - area.center().y()), 1);
+        else
+            EXPECT_EQ(frame.top(), area.top());
+    };
+    SimProcess agent("corvane-a");
+    ASSERT_TRUE(agent.ready());
+    auto form = std::make_unique<TMainForm>(std::vector<std::string>{"/I127.0.0.1", "/v1"}, work_);
+    DefaultDevice.Port = agent.port();
+    form->FormCreate();
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    form->show();
+    expectCentred(form.get());
+    form->LoadChassisPanel();
+    ASSERT_NE(form->currentPanel(), nullptr);
+    EXPECT_EQ(form->width(), 801 + 3);
+    EXPECT_EQ(form->minimumSize(), form->size());
+    EXPECT_EQ(form->maximumSize(), form->size());
+    expectCentred(form.get());
 }
 
 // Renders the demo's main window for both chassis to CORVANE_SHOT_DIR when set.

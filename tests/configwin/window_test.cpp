@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -244,6 +245,21 @@ TEST_F(ConfigFormWindow, ClosingDuringAReadWaitsForIt) {
     EXPECT_FALSE(panel->Binding->Busy);
     EXPECT_EQ(panel->Binding->Request.PendingReplies, 0);
     EXPECT_TRUE(shown.empty());
+}
+
+// A window is centred at the size its pages and the handler's adjustments give it, not at the
+// size it had when it was made.
+TEST_F(ConfigFormWindow, WindowIsCentredAtItsFinalSize) {
+    TConfigForm form;
+    form.CreatePageControl();
+    form.AddListViewPage("Ports", bind(&form, kPortTable, vlTableRows, 2), kPortStatus,
+                         "createAndGo", kPortStatus, "destroy");
+    form.AddEditorPage("System", bind(&form, kSettableGroup, vlScalar));
+    form.resize(form.width(), 450);  // as a handler's height step
+    showAndRead(form);
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_LE((form.frameGeometry().center() - area.center()).manhattanLength(), 2);
+    form.close();
 }
 
 TEST_F(ConfigFormWindow, CloseOnAPageClosesTheWindow) {
