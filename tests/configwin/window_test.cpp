@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
@@ -260,6 +261,34 @@ TEST_F(ConfigFormWindow, WindowIsCentredAtItsFinalSize) {
     const QRect area = form.screen()->availableGeometry();
     EXPECT_LE((form.frameGeometry().center() - area.center()).manhattanLength(), 2);
     form.close();
+}
+
+// A click on one of the window's buttons while its closing waits for the read does not reach
+// the window; the same click outside the wait does.
+TEST_F(ConfigFormWindow, ClickDuringTheCloseWaitIsNotDelivered) {
+    startAgent({"--delay", "300"});
+    TConfigForm form;
+    auto* panel = form.AddListViewPanel(bind(&form, kLongTable, vlTable, 1), -1, "", -1, "");
+    form.show();
+    runEventsUntil([&] { return panel->Binding->Busy; });
+    ASSERT_TRUE(panel->Binding->Busy);
+    QPushButton* refresh = panel->Buttons->BT_Refresh;
+    int delivered = 0;
+    QObject::connect(refresh, &QPushButton::clicked, [&] { ++delivered; });
+    QTest::mouseClick(refresh, Qt::LeftButton);
+    ASSERT_EQ(delivered, 1);
+
+    bool clickedWhileWaiting = false;
+    QTimer::singleShot(50, [&] {
+        clickedWhileWaiting = panel->Binding->Busy && form.isVisible();
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        QTest::keyClick(refresh, Qt::Key_Space);
+    });
+    panel->Buttons->BT_Close->click();
+    EXPECT_TRUE(clickedWhileWaiting);
+    EXPECT_EQ(delivered, 1);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(panel->Binding->Busy);
 }
 
 TEST_F(ConfigFormWindow, CloseOnAPageClosesTheWindow) {
