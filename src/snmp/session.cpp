@@ -284,6 +284,7 @@ struct SnmpSession::Pending {
     Callback callback;
     const void* owner = nullptr;
     bool dropped = false;
+    bool completed = false;  // its outcome has been queued
     NmSNMPDevice agent;
 };
 
@@ -301,9 +302,18 @@ namespace {
 
 // The one path for replies: copy the values out, queue the completion, touch nothing else.
 int asyncCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
+    // A retransmission or a connection is news, not the end: the request goes on.
+    if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT)
+        return 1;
     auto* holder = static_cast<std::shared_ptr<SnmpSession::Pending>*>(magic);
-    std::shared_ptr<SnmpSession::Pending> pending = std::move(*holder);
-    delete holder;
+    std::shared_ptr<SnmpSession::Pending> pending = *holder;
+    // After a failed send or a security error the library keeps the request and reports it once
+    // more when it ends; the callback data lives until then, and the outcome counts once.
+    if (op != NETSNMP_CALLBACK_OP_SEND_FAILED && op != NETSNMP_CALLBACK_OP_SEC_ERROR)
+        delete holder;
+    if (pending->completed)
+        return 1;
+    pending->completed = true;
     SnmpSession::Completion c;
     c.pending = pending;
     c.response.agent = pending->agent;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -616,6 +617,31 @@ TEST_F(RequestTest, DestructorWaitsForTheOutstandingReply) {
     EXPECT_TRUE(handled);
     EXPECT_GE(t.elapsed(), 200);
     EXPECT_LT(t.elapsed(), 6000);
+}
+
+// An agent that answers after the time-out: the request sends again and takes the late answer;
+// the retransmission does not end the read.
+TEST_F(RequestTest, AsynchronousReadOutlivesARetransmission) {
+    agent_.reset();
+    startAgent({"--delay", "700"});
+    auto r = request(kSystem, vlScalar);
+    r->Timeout = 50;  // half a second, then once more
+    bool handled = false;
+    int code = -1;
+    bool ok = false;
+    r->GetAsync(
+        ok,
+        [&](NmSNMPError& e, NmSNMPVarList& list) {
+            handled = true;
+            code = e.Code;
+            EXPECT_EQ(list.Item(3).Value, "sw1");
+        },
+        this, true);
+    ASSERT_TRUE(ok);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 5000));
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(pdus().size(), 2u);  // the request and its retransmission
+    EXPECT_TRUE(QTest::qWaitFor([&] { return r->PendingReplies == 0; }, 2000));
 }
 
 TEST_F(RequestTest, InactiveRequestSendsNothing) {

@@ -1,9 +1,14 @@
 // The session layer against a real agent (snmpd on loopback).
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
@@ -238,6 +243,48 @@ TEST_F(SessionTest, AsyncTimeoutAndForgottenOwner) {
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(status, -5);
     EXPECT_FALSE(forgottenRan);
+}
+
+// The pump sleeps while nothing is outstanding; a request arms its timer for the library's own
+// next time-out, so the retry and the time-out come when they are due, and then it sleeps again.
+// A retransmission is not the request's end.
+TEST_F(SessionTest, EventPumpWakesOnlyForOutstandingRequests) {
+    ASSERT_NE(EventProcessor, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([] { return GlobalSession->outstanding() == 0; }, 5000));
+    QTest::qWait(10);
+    EXPECT_FALSE(EventProcessor->isTimerArmed());
+
+    // A port that takes the datagrams and never answers.
+    const int sink = ::socket(AF_INET, SOCK_DGRAM, 0);
+    ASSERT_GE(sink, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof at;
+    ASSERT_EQ(::bind(sink, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+    ASSERT_EQ(::getsockname(sink, reinterpret_cast<sockaddr*>(&at), &length), 0);
+    const unsigned short silent = ntohs(at.sin_port);
+    bool done = false;
+    int status = 0;
+    qint64 after = 0;
+    QElapsedTimer t;
+    t.start();
+    ASSERT_EQ(GlobalSession->asyncRequest(PduType::Get, target(v2c(), silent, 20, 1),
+                                          pdu(v2c(), {{kSysDescr, {}}}),
+                                          [&](const SnmpResponse& r) {
+                                              done = true;
+                                              status = r.status;
+                                              after = t.elapsed();
+                                          }),
+              0);
+    EXPECT_TRUE(EventProcessor->isTimerArmed());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 3000));
+    EXPECT_EQ(status, -5);
+    // 0.2 s, then once more after the retry.
+    EXPECT_GE(after, 400);
+    EXPECT_LT(after, 1500);
+    EXPECT_FALSE(EventProcessor->isTimerArmed());
+    ::close(sink);
 }
 
 TEST_F(SessionTest, UnresolvableHostAndBadParameters) {
