@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "about_form.h"
+#include "app_log.h"
 #include "chassis_panel.h"
 #include "chassis_tables.h"
 #include "config_geometry.h"
@@ -67,6 +68,8 @@ void StartSession(const std::vector<std::string>& args, const std::string& workF
     DefaultSecurity.Version = 0;
     LoadMessageFiles(MessageFolder(workFolder));
     ParseCommandLine(args, kept);
+    qCDebug(lcApp, "agent %s port %u, version code %d", DefaultDevice.Address.c_str(),
+            static_cast<unsigned>(DefaultDevice.Port), DefaultSecurity.Version);
 }
 
 TMainForm::TMainForm(const std::vector<std::string>& args, const std::string& workFolder,
@@ -134,6 +137,7 @@ void TMainForm::createMenus() {
                 connect(action, &QAction::triggered, this, [this, e] {
                     WindowTitle =
                         QString::fromUtf8(e->Title) + QString::fromStdString(DeviceAddress);
+                    qCDebug(lcApp, "opening %s", qPrintable(WindowTitle));
                     Guarded([e] { OpenGenericWindow(*e); }, ToMessageBox(MessageKind::Error, this));
                 });
                 break;

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 
+#include "binding_log.h"
 #include "bounded_wait.h"
 #include "message_box.h"
 #include "messages.h"
@@ -119,6 +120,8 @@ bool NmSNMPRequest2Controls::acceptRow() {
 // ---- get ----
 
 bool NmSNMPRequest2Controls::Get() {
+    qCDebug(lcBinding, "get %s, %s", Request.VarList.Name.c_str(),
+            Async ? "asynchronous" : "synchronous");
     LastOp = 0;
     DoBeforeGet();
     RowCount = 0;
@@ -245,6 +248,7 @@ void NmSNMPRequest2Controls::startNextRow() {
 }
 
 void NmSNMPRequest2Controls::finishGet() {
+    qCDebug(lcBinding, "get %s done, %d rows", Request.VarList.Name.c_str(), RowCount);
     ReadStopped();
     DoAfterGet();
     Busy = false;
@@ -260,6 +264,8 @@ void NmSNMPRequest2Controls::finishGet() {
 }
 
 void NmSNMPRequest2Controls::failGet(NmSNMPError& error) {
+    qCDebug(lcBinding, "get %s failed after %d rows: %d", Request.VarList.Name.c_str(), RowCount,
+            error.Code);
     ReadStopped();
     Busy = false;
     LastOp = 0;
@@ -280,6 +286,8 @@ void NmSNMPRequest2Controls::reportException(const std::string& text) {
 
 bool NmSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& selection,
                                  const std::vector<std::string>* values) {
+    qCDebug(lcBinding, "set %s, %s", Request.VarList.Name.c_str(),
+            Async ? "asynchronous" : "synchronous");
     LastOp = 1;
     RefreshAfterSet = refresh;
     DoBeforeSet();

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "artwork.h"
+#include "chassis_log.h"
 #include "error_boundary.h"
 #include "module_panels.h"
 
@@ -152,13 +153,17 @@ void TChassisPanel::FormCreate() {
 }
 
 void TChassisPanel::LoadPanel() {
+    qCDebug(lcChassis, "loading the %s panel", qPrintable(geometry_.name));
     Guarded(
         [this] {
             ShowFanState();
             ShowPowerState();
             ShowSlots();
         },
-        [this](const std::string&) { host_->setStatusText("Get Slot Information Failed"); });
+        [this](const std::string& text) {
+            qCDebug(lcChassis, "load stopped: %s", text.c_str());
+            host_->setStatusText("Get Slot Information Failed");
+        });
 }
 
 void TChassisPanel::ShowFanState() {

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "config_geometry.h"
+#include "configwin_log.h"
 #include "error_boundary.h"
 #include "nm_snmp_request2_edits.h"
 
@@ -176,6 +177,7 @@ void TConfigForm::RefreshCurrent() {
     if (binding->Busy)
         binding->StopAndWait();
     Current = binding;
+    qCDebug(lcConfigWin, "reading %s", binding->Request.VarList.Name.c_str());
     binding->Request.Active = true;
     Guarded([binding] { binding->Get(); }, binding->StatusLine());
 }
@@ -188,7 +190,9 @@ void TConfigForm::done(int result) {
     QCoreApplication::removePostedEvents(this, kRefreshEvent);
     refreshWaiting_ = false;
     for (auto& b : PanelBindings)
-        b->StopAndWait();
+        if (!b->StopAndWait())
+            qCDebug(lcConfigWin, "closing: %s still busy after the wait",
+                    b->Request.VarList.Name.c_str());
     closing_ = false;
     QDialog::done(result);
 }

@@ -6,6 +6,7 @@
 
 #include "messages.h"
 #include "nm_snmp_request.h"
+#include "request_log.h"
 
 namespace {
 
@@ -162,6 +163,9 @@ void NmSNMPRequest::fallBack() {
         bulkCeiling_ = walk_.repetitions / 2;
     else
         getNextOnly_ = true;
+    qCDebug(lcRequest, "get-bulk of %d rows refused: %s", walk_.repetitions,
+            getNextOnly_ ? "get-next from now on"
+                         : ("at most " + std::to_string(bulkCeiling_) + " rows").c_str());
 }
 
 NmSNMPRequest::WalkOutcome NmSNMPRequest::takeWalkAnswer(const SnmpResponse& response, int status,
@@ -374,6 +378,8 @@ bool NmSNMPRequest::sendWalk(int& code, std::string& text) {
 }
 
 void NmSNMPRequest::failWalk(int code, const std::string& text, int errorIndex) {
+    qCDebug(lcRequest, "walk of %s failed after %ld rows: %d", VarList.Name.c_str(),
+            walk_.delivered, code);
     walk_.failed = true;
     walk_.failure = NmSNMPError{};
     walk_.failure.Code = code;

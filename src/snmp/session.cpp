@@ -23,8 +23,7 @@
 // clang-format on
 
 #include "messages.h"
-
-Q_LOGGING_CATEGORY(lcSnmp, "corvane.snmp", QtWarningMsg)
+#include "snmp_log.h"
 
 SnmpSession* GlobalSession = nullptr;
 
@@ -159,6 +158,73 @@ int pduCommand(PduType type) {
             return SNMP_MSG_SET;
     }
     return SNMP_MSG_GET;
+}
+
+const char* pduName(PduType type) {
+    switch (type) {
+        case PduType::Get:
+            return "get";
+        case PduType::GetNext:
+            return "get-next";
+        case PduType::GetBulk:
+            return "get-bulk";
+        case PduType::Set:
+            return "set";
+    }
+    return "?";
+}
+
+// A binding for the trace: the OID and the value's type with numbers and OIDs as they are, and
+// of a string only its length, since strings may hold communities or keys.
+std::string traceBinding(const VarBind& vb) {
+    const SnmpValue& v = vb.value;
+    std::string text = oidToString(vb.oid);
+    switch (v.type) {
+        case SnmpType::Null:
+            return text;
+        case SnmpType::Integer:
+            return text + " = INTEGER " + std::to_string(v.integer);
+        case SnmpType::Counter32:
+        case SnmpType::Gauge32:
+        case SnmpType::TimeTicks:
+        case SnmpType::Counter64:
+            return text + " = " + std::to_string(v.unsignedValue);
+        case SnmpType::ObjectId:
+            return text + " = OID " + oidToString(v.oid);
+        case SnmpType::IpAddress:
+        case SnmpType::OctetString:
+        case SnmpType::Opaque:
+            return text + " = " + std::to_string(v.octets.size()) + " octets";
+        case SnmpType::NoSuchObject:
+            return text + " = noSuchObject";
+        case SnmpType::NoSuchInstance:
+            return text + " = noSuchInstance";
+        case SnmpType::EndOfMibView:
+            return text + " = endOfMibView";
+    }
+    return text;
+}
+
+std::string traceBindings(const std::vector<VarBind>& vbs) {
+    constexpr std::size_t kShown = 16;
+    std::string text;
+    for (std::size_t i = 0; i < vbs.size() && i < kShown; ++i)
+        text += (i ? ", " : "") + traceBinding(vbs[i]);
+    if (vbs.size() > kShown)
+        text += ", ... (" + std::to_string(vbs.size()) + " bindings)";
+    return text;
+}
+
+// The target for the trace: address, version and, for SNMPv3, user and level.
+std::string traceTarget(const SnmpTarget& t) {
+    std::string text = t.resolvedAddress + ":" + std::to_string(t.device.Port) + " v" +
+                       (t.security.Version == 0   ? std::string("1")
+                        : t.security.Version == 1 ? std::string("2c")
+                                                  : std::string("3"));
+    if (t.usm)
+        text += " user " + t.security.SecurityName + " level " +
+                std::to_string(t.security.SecurityLevel);
+    return text;
 }
 
 // Copies a variable binding out of the library's structures (freed after the callback).
@@ -303,8 +369,11 @@ namespace {
 // The one path for replies: copy the values out, queue the completion, touch nothing else.
 int asyncCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
     // A retransmission or a connection is news, not the end: the request goes on.
-    if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT)
+    if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) {
+        if (op == NETSNMP_CALLBACK_OP_RESEND)
+            qCDebug(lcSnmp, "no answer in time: sent again");
         return 1;
+    }
     auto* holder = static_cast<std::shared_ptr<SnmpSession::Pending>*>(magic);
     std::shared_ptr<SnmpSession::Pending> pending = *holder;
     // After a failed send or a security error the library keeps the request and reports it once
@@ -343,6 +412,9 @@ int asyncCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) 
             c.response.status = ssFailed;
             break;
     }
+    qCDebug(lcSnmp, "answer from %s:%u, status %d: %s", c.response.agent.Address.c_str(),
+            static_cast<unsigned>(c.response.agent.Port), c.response.status,
+            traceBindings(c.response.vbs).c_str());
     if (pending->session)
         pending->session->queueCompletion(std::move(c));
     return 1;
@@ -537,6 +609,8 @@ SnmpSession::Channel* SnmpSession::channelFor(const SnmpTarget& target, PduType 
     }
     if (netsnmp_transport* t = snmp_sess_transport(handle))
         channel->fd = t->sock;
+    qCDebug(lcSnmp, "%s session opened to %s", async ? "asynchronous" : "synchronous",
+            traceTarget(target).c_str());
     Channel* raw = channel.get();
     channels_.emplace(key, std::move(channel));
     if (async && raw->fd >= 0 && socketListener_)
@@ -631,6 +705,8 @@ int SnmpSession::syncRequest(PduType type, const SnmpTarget& target, const SnmpP
     netsnmp_pdu* pdu = buildPdu(type, in, target.usm);
     if (!pdu)
         return response.status = ssBadPdu;
+    qCDebug(lcSnmp, "%s to %s, waiting: %s", pduName(type), traceTarget(target).c_str(),
+            traceBindings(in.vbs).c_str());
     netsnmp_pdu* reply = nullptr;
     const int st = snmp_sess_synch_response(ch->handle, pdu, &reply);
     if (st == STAT_SUCCESS && reply) {
@@ -651,6 +727,8 @@ int SnmpSession::syncRequest(PduType type, const SnmpTarget& target, const SnmpP
     }
     if (reply)
         snmp_free_pdu(reply);
+    qCDebug(lcSnmp, "answer from %s, status %d: %s", traceTarget(target).c_str(), response.status,
+            traceBindings(response.vbs).c_str());
     return response.status;
 }
 
@@ -680,6 +758,8 @@ int SnmpSession::asyncRequest(PduType type, const SnmpTarget& target, const Snmp
         const int st = mapLibraryError(libErr);
         return st ? st : ssFailed;
     }
+    qCDebug(lcSnmp, "%s to %s: %s", pduName(type), traceTarget(target).c_str(),
+            traceBindings(in.vbs).c_str());
     ch->live.emplace(pending.get(), pending);
     ++outstanding_;
     if (sendListener_)

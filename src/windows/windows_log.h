@@ -1,4 +1,5 @@
-// The logging category of the dedicated windows ("corvane.windows", off by default).
+// The logging category of the dedicated windows. Debug output is off by default;
+// QT_LOGGING_RULES="corvane.windows.debug=true" switches it on.
 #pragma once
 
 #include <QLoggingCategory>

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLoggingCategory>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -285,6 +286,42 @@ TEST_F(SessionTest, EventPumpWakesOnlyForOutstandingRequests) {
     EXPECT_LT(after, 1500);
     EXPECT_FALSE(EventProcessor->isTimerArmed());
     ::close(sink);
+}
+
+// The session layer's trace names each request and answer, and never a community, a pass
+// phrase or the octets of a string.
+TEST_F(SessionTest, TraceShowsRequestsWithoutSecrets) {
+    static QStringList lines;
+    lines.clear();
+    QLoggingCategory::setFilterRules("corvane.snmp.debug=true");
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext& c, const QString& text) {
+            if (QLatin1String(c.category) == QLatin1String("corvane.snmp"))
+                lines << text;
+        });
+    SnmpResponse r;
+    std::string description;
+    for (const NmSNMPSecurity& sec : {v2c(), v3()}) {
+        EXPECT_EQ(get(sec, kSysDescr, r), 0);
+        if (!r.vbs.empty())
+            description = r.vbs[0].value.octets;
+        bool done = false;
+        ASSERT_EQ(
+            GlobalSession->asyncRequest(PduType::Get, target(sec), pdu(sec, {{kSysLocation, {}}}),
+                                        [&](const SnmpResponse&) { done = true; }),
+            0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 3000));
+    }
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules("corvane.snmp.debug=false");
+    const QString all = lines.join('\n');
+    EXPECT_TRUE(all.contains("get to 127.0.0.1:")) << all.toStdString();
+    EXPECT_TRUE(all.contains("1.3.6.1.2.1.1.1.0 = ")) << all.toStdString();
+    EXPECT_TRUE(all.contains("1.3.6.1.2.1.1.6.0")) << all.toStdString();
+    for (const char* secret : {kReadCommunity, kWriteCommunity, kV3AuthPass, kV3PrivPass})
+        EXPECT_FALSE(all.contains(QString::fromUtf8(secret))) << secret;
+    ASSERT_FALSE(description.empty());
+    EXPECT_FALSE(all.contains(QString::fromStdString(description))) << "the octets of sysDescr";
 }
 
 TEST_F(SessionTest, UnresolvableHostAndBadParameters) {
