@@ -5,6 +5,7 @@
 // the agent's PDU log. The last line is the summary.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTreeWidget>
 #include <algorithm>
 #include <chrono>
@@ -17,7 +18,6 @@
 #include "application.h"
 #include "chassis_tables.h"
 #include "config_form.h"
-#include "event_wait.h"
 #include "generic_window.h"
 #include "main_form.h"
 #include "menu_catalogue.h"
@@ -60,7 +60,7 @@ class Bench {
             DefaultDevice.Port = agent_.port();
             form.FormCreate();
             form.show();
-            corvane::test::runEventsUntil(
+            (void)QTest::qWaitFor(
                 [&] { return form.currentPanel() && !QApplication::activeModalWidget(); }, 120000);
             form.repaint();
             QApplication::processEvents();
@@ -87,7 +87,7 @@ class Bench {
         t.start();
         window->RefreshCurrent();
         NmSNMPRequest2Edits* b = window->Current;
-        corvane::test::runEventsUntil([b] { return !b->Busy; }, 60000);
+        (void)QTest::qWaitFor([b] { return !b->Busy; }, 60000);
         m.ms = t.nsecsElapsed() / 1e6;
         m.requests = logged() - before;
         m.complete = !b->Busy && b->ListView && b->ListView->topLevelItemCount() >= 150;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 
@@ -14,6 +15,7 @@
 #include "app_icon.h"
 #include "main_form.h"
 #include "modal_dialog.h"
+#include "picture_folder.h"
 #include "waiting_form.h"
 
 namespace fs = std::filesystem;
@@ -109,8 +111,8 @@ TEST(AboutForm, ShiftAltF3OnOkShowsTheBuildVersion) {
 // "Help" > "About" on the main window: the box, modal, centred on the window, named after the
 // chassis the window identified.
 TEST(AboutForm, HelpAboutOpensTheBoxOnTheMainWindow) {
-    char tmpl[] = "/tmp/corvane-about-XXXXXX";
-    const std::string work = ::mkdtemp(tmpl);
+    const QTemporaryDir folder;
+    const std::string work = folder.path().toStdString();
     {
         TMainForm form({"/I127.0.0.1"}, work);
         form.ST_ModuleOID->setText("1.3.6.1.4.1.32473.10.120.2");
@@ -144,7 +146,6 @@ TEST(AboutForm, HelpAboutOpensTheBoxOnTheMainWindow) {
         EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
         EXPECT_EQ(form.findChildren<TAboutForm*>().size(), 0);  // destroyed once closed
     }
-    fs::remove_all(work);
 }
 
 // main() sets the program's icon for the whole application; no window may replace it.
@@ -164,12 +165,10 @@ TEST(AboutForm, EveryWindowShowsTheProgramIcon) {
     QApplication::setWindowIcon(before);
 }
 
-// Writes PNGs of the box at 100 % and 125 % into CORVANE_SHOT_DIR.
+// Writes PNGs of the box at 100 % and 125 % (into CORVANE_SHOT_DIR when set).
 TEST(AboutForm, Picture) {
-    const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
-    QDir().mkpath(dir);
+    const corvane::test::PictureFolder folder;
+    const QString dir = folder.path();
     const QFont normal = QApplication::font();
     for (double scale : {1.0, 1.25}) {
         DisplayScale = scale;

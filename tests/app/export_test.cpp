@@ -10,11 +10,12 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
 
 #include "config_form.h"
-#include "event_wait.h"
 #include "export_command.h"
 #include "generic_window.h"
 #include "main_form.h"
@@ -29,15 +30,6 @@ using corvane::test::runCommand;
 using corvane::test::SimProcess;
 
 namespace {
-
-int argc = 1;
-char arg0[] = "export_tests";
-char* argv[] = {arg0, nullptr};
-
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
 
 std::vector<std::string> v3Switches(std::uint16_t port) {
     return {"/I127.0.0.1",
@@ -75,9 +67,8 @@ CommandResult corvane(std::vector<std::string> args) {
 class Export : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        app();
-        work_ = fs::temp_directory_path() / ("corvane-export-" + std::to_string(::getpid()));
-        fs::create_directories(work_);
+        folder_ = new QTemporaryDir;
+        work_ = folder_->path().toStdString();
         // The programs started here keep their boots counter in the folder, not in the build.
         fs::current_path(work_);
         agent_ = new SimProcess("corvane-b");
@@ -87,7 +78,7 @@ class Export : public ::testing::Test {
     }
     static void TearDownTestSuite() {
         delete agent_;
-        fs::remove_all(work_);
+        delete folder_;
     }
 
     // What the window of the entry holds once it has read the page, as CSV.
@@ -100,7 +91,7 @@ class Export : public ::testing::Test {
         std::unique_ptr<TConfigForm> form = BuildGenericWindow(entry);
         const auto waitRead = [&form](std::size_t panel) {
             NmSNMPRequest2Edits* b = form->PanelBindings.at(panel).get();
-            corvane::test::runEventsUntil(
+            (void)QTest::qWaitFor(
                 [b] {
                     auto* bar = qobject_cast<QStatusBar*>(b->StatusTarget());
                     return !b->Busy && bar && bar->currentMessage().startsWith("Get: Ok.");
@@ -143,6 +134,7 @@ class Export : public ::testing::Test {
         return csv(rows);
     }
 
+    static inline QTemporaryDir* folder_ = nullptr;
     static fs::path work_;
     static SimProcess* agent_;
 };

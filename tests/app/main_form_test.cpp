@@ -16,37 +16,17 @@
 #include "messages.h"
 #include "snmp_types.h"
 #include "snmpd_fixture.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-int argc = 1;
-char arg0[] = "app_tests";
-char* argv[] = {arg0, nullptr};
-
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
-
-class TempDir {
-  public:
-    TempDir() {
-        char tmpl[] = "/tmp/corvane-app-XXXXXX";
-        path_ = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
+using corvane::test::TempDir;
 
 }  // namespace
 
 TEST(MainForm, StartupLoadsMessagesParsesAndIdentifies) {
-    app();
     SnmpdProcess agent;
     std::string error;
     ASSERT_TRUE(agent.start(error)) << error;
@@ -77,7 +57,6 @@ TEST(MainForm, StartupLoadsMessagesParsesAndIdentifies) {
 }
 
 TEST(MainForm, UnreachableAgentStillOpens) {
-    app();
     TempDir dir;
     const std::string port = std::to_string(freeUdpPort());
     TMainForm form({"/I127.0.0.1", "/v3", "/t" + port, "/m3", "/l1", "/nnobody"}, dir.path());
@@ -88,7 +67,6 @@ TEST(MainForm, UnreachableAgentStillOpens) {
 }
 
 TEST(MainForm, BadNumberEscapesConstruction) {
-    app();
     TempDir dir;
     EXPECT_THROW(TMainForm({"/v"}, dir.path()), CommandLineError);
 }
@@ -116,7 +94,6 @@ QAction* findAction(QMenuBar* bar, const std::vector<std::string>& path) {
 
 // A dedicated command is enabled exactly when its group has registered the window class.
 TEST(MainForm, DedicatedCommandsFollowTheRegistry) {
-    app();
     TempDir dir;
     TMainForm form({"/I127.0.0.1"}, dir.path());
     const auto menu = menuCatalogue();
@@ -136,7 +113,6 @@ TEST(MainForm, DedicatedCommandsFollowTheRegistry) {
 // Captions are the program's texts: Qt appends its display name to every window caption when
 // one is set, so start-up sets none and message boxes take the application title instead.
 TEST(Application, CaptionsAreTheProgramsTexts) {
-    app();
     ConfigureApplication();
     EXPECT_EQ(QCoreApplication::applicationName(), "corvane");
     EXPECT_EQ(ApplicationTitle(), "Corvane");

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@
 #include "message_box.h"
 #include "module_panels.h"
 #include "pdu_log.h"
+#include "picture_folder.h"
 #include "sim_process.h"
 #include "snmp_types.h"
 #include "snmpd_fixture.h"
@@ -27,23 +29,12 @@ using corvane::test::SimProcess;
 
 namespace {
 
-int argc = 1;
-char arg0[] = "main_window_tests";
-char* argv[] = {arg0, nullptr};
-
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
-
 const std::string kEquipment = "1.3.6.1.4.1.32473.10.120.100.1.2";
 
 // A copy of a shipped profile with some objects replaced.
 class ProfileCopy {
   public:
-    explicit ProfileCopy(const std::string& name) {
-        char tmpl[] = "/tmp/corvane-profile-XXXXXX";
-        dir_ = ::mkdtemp(tmpl);
+    explicit ProfileCopy(const std::string& name) : dir_(folder_.path().toStdString()) {
         std::ifstream in(SimProcess::profilePath(name));
         for (std::string line; std::getline(in, line);) {
             const auto bar = line.find('|');
@@ -56,7 +47,6 @@ class ProfileCopy {
         rules.replace(rules.size() - 8, 8, ".rules");
         fs::copy_file(rules, dir_ + "/switch.rules");
     }
-    ~ProfileCopy() { fs::remove_all(dir_); }
     void set(const std::string& oid, const std::string& typeAndValue) {
         if (!lines_.count(oid))
             order_.push_back(oid);
@@ -78,6 +68,7 @@ class ProfileCopy {
     }
 
   private:
+    QTemporaryDir folder_;
     std::string dir_;
     std::vector<std::string> order_;
     std::map<std::string, std::string> lines_;
@@ -86,13 +77,12 @@ class ProfileCopy {
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        app();
-        char tmpl[] = "/tmp/corvane-main-XXXXXX";
-        work_ = ::mkdtemp(tmpl);
+        folder_ = std::make_unique<QTemporaryDir>();
+        work_ = folder_->path().toStdString();
     }
     void TearDown() override {
         SetMessageHandler({});
-        fs::remove_all(work_);
+        folder_.reset();
     }
     // A main window aimed at the agent with SNMPv1, identified and with its panel loaded.
     std::unique_ptr<TMainForm> open(std::uint16_t port, const std::string& version = "/v1") {
@@ -113,6 +103,7 @@ class MainWindowTest : public ::testing::Test {
                     : nullptr;
     }
 
+    std::unique_ptr<QTemporaryDir> folder_;
     std::string work_;
 };
 
@@ -287,11 +278,10 @@ TEST_F(MainWindowTest, FixedSizeCentredOnTheScreen) {
     expectCentred(form.get());
 }
 
-// Renders the demo's main window for both chassis to CORVANE_SHOT_DIR when set.
+// Renders the demo's main window for both chassis (into CORVANE_SHOT_DIR when set).
 TEST_F(MainWindowTest, Picture) {
-    const QByteArray dir = qgetenv("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
+    const corvane::test::PictureFolder folder;
+    const QByteArray dir = folder.path().toUtf8();
     for (const char* chassis : {"corvane-a", "corvane-b"}) {
         SimProcess agent(chassis);
         ASSERT_TRUE(agent.ready());

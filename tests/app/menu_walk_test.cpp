@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
@@ -17,15 +19,15 @@
 #include "config_form.h"
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
-#include "event_wait.h"
 #include "generic_window.h"
-#include "oam_function_names.h"
 #include "main_form.h"
 #include "menu_catalogue.h"
 #include "message_box.h"
 #include "modal_dialog.h"
 #include "nm_snmp_request2_edits.h"
+#include "oam_function_names.h"
 #include "pdu_log.h"
+#include "picture_folder.h"
 #include "sim_process.h"
 #include "snmp_panel.h"
 #include "snmp_types.h"
@@ -35,17 +37,8 @@ using corvane::test::SimProcess;
 
 namespace {
 
-int argc = 1;
-char arg0[] = "menu_walk_tests";
-char* argv[] = {arg0, nullptr};
-
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
-
 void waitIdle(NmSNMPRequest2Edits* b) {
-    corvane::test::runEventsUntil([b] { return !b->Busy; }, 10000);
+    (void)QTest::qWaitFor([b] { return !b->Busy; }, 10000);
 }
 
 QString statusOf(NmSNMPRequest2Edits* b) {
@@ -66,9 +59,8 @@ bool showsData(NmSNMPRequest2Edits* b) {
 class MenuWalk : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        app();
-        work_ = fs::temp_directory_path() / ("corvane-menu-" + std::to_string(::getpid()));
-        fs::create_directories(work_);
+        folder_ = new QTemporaryDir;
+        work_ = folder_->path().toStdString();
         log_ = work_ / "pdus.log";
         agent_ = new SimProcess("corvane-b", {"--log-pdus", log_.string()});
         form_ = new TMainForm({"/I127.0.0.1", "/v0"}, work_.string());
@@ -77,7 +69,7 @@ class MenuWalk : public ::testing::Test {
     static void TearDownTestSuite() {
         delete form_;
         delete agent_;
-        fs::remove_all(work_);
+        delete folder_;
     }
     // The entry at a menu path, e.g. {"MPLS", "Out Segment Table"}.
     static const MenuEntry& entryAt(const std::vector<std::string>& path) {
@@ -104,6 +96,7 @@ class MenuWalk : public ::testing::Test {
         return last;
     }
 
+    static inline QTemporaryDir* folder_ = nullptr;
     static inline fs::path work_;
     static inline fs::path log_;
     static inline SimProcess* agent_ = nullptr;
@@ -284,10 +277,7 @@ TEST_F(MenuWalk, NoEditAndNoAdd) {
     });
     QTreeWidget* view = panel->List->ListView;
     emit view->itemDoubleClicked(view->topLevelItem(0), 0);  // the double-click action is gone
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 200)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QTest::qWait(200);
     EXPECT_FALSE(dialogOpened);
     mpls->close();
 
@@ -332,11 +322,10 @@ TEST_F(MenuWalk, RmonRowsKeepTheirStatusAndDeleteWithInvalid) {
     window->close();
 }
 
-// Renders windows of five shapes to CORVANE_SHOT_DIR when set, for looking at them.
+// Renders windows of five shapes (into CORVANE_SHOT_DIR when set, to look at).
 TEST_F(MenuWalk, Pictures) {
-    const QByteArray dir = qgetenv("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
+    const corvane::test::PictureFolder folder;
+    const QByteArray dir = folder.path().toUtf8();
     const std::vector<std::pair<std::vector<std::string>, const char*>> shots = {
         {{"System", "MIB II", "IP Information Settings"}, "scalar"},
         {{"Management", "SNMPv3", "Engine Information"}, "scalar-wide"},

@@ -5,32 +5,22 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
 #include "command_line.h"
-#include "event_wait.h"
 #include "main_form.h"
 #include "message_box.h"
 #include "sibling_tools.h"
 #include "snmp_types.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class TempDir {
-  public:
-    TempDir() {
-        char tmpl[] = "/tmp/corvane-tools-XXXXXX";
-        path_ = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
+using corvane::test::TempDir;
 
 // Puts a folder first on PATH for the lifetime of the guard.
 class PathGuard {
@@ -63,7 +53,7 @@ void writeStandIn(const std::string& dir, const std::string& name) {
 
 QStringList argumentsReceived(const std::string& dir, const std::string& name) {
     const QString file = QString::fromStdString(dir + "/" + name + ".args");
-    corvane::test::runEventsUntil([&] { return QFile::exists(file); }, 10000);
+    (void)QTest::qWaitFor([&] { return QFile::exists(file); }, 10000);
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return {"(nothing received)"};

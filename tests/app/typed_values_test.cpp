@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
 #include <functional>
@@ -16,7 +18,6 @@
 #include "config_form.h"
 #include "ctrl_btn_panel.h"
 #include "edits_panel.h"
-#include "event_wait.h"
 #include "generic_window.h"
 #include "main_form.h"
 #include "menu_catalogue.h"
@@ -24,6 +25,7 @@
 #include "modal_dialog.h"
 #include "nm_snmp_request2_edits.h"
 #include "pdu_log.h"
+#include "picture_folder.h"
 #include "sim_process.h"
 #include "snmp_panel.h"
 #include "snmp_types.h"
@@ -32,15 +34,6 @@ namespace fs = std::filesystem;
 using corvane::test::SimProcess;
 
 namespace {
-
-int argc = 1;
-char arg0[] = "typed_values_tests";
-char* argv[] = {arg0, nullptr};
-
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
 
 // What one use of the Add or Edit dialog did.
 struct Outcome {
@@ -55,9 +48,8 @@ struct Outcome {
 class TypedInCatalogueWindows : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        app();
-        work_ = fs::temp_directory_path() / ("corvane-typed-" + std::to_string(::getpid()));
-        fs::create_directories(work_);
+        folder_ = new QTemporaryDir;
+        work_ = folder_->path().toStdString();
         log_ = work_ / "pdus.log";
         agent_ = new SimProcess("corvane-b", {"--log-pdus", log_.string()});
         form_ = new TMainForm({"/I127.0.0.1", "/v1"}, work_.string());
@@ -66,7 +58,7 @@ class TypedInCatalogueWindows : public ::testing::Test {
     static void TearDownTestSuite() {
         delete form_;
         delete agent_;
-        fs::remove_all(work_);
+        delete folder_;
     }
     void SetUp() override {
         ASSERT_TRUE(agent_->ready());
@@ -85,7 +77,7 @@ class TypedInCatalogueWindows : public ::testing::Test {
         throw std::runtime_error("no menu entry " + path.back());
     }
     static void waitIdle(NmSNMPRequest2Edits* b) {
-        corvane::test::runEventsUntil([b] { return !b->Busy; }, 10000);
+        (void)QTest::qWaitFor([b] { return !b->Busy; }, 10000);
     }
     // Opens and reads the window; its one list panel.
     static TSNMPListViewPanel* open(std::unique_ptr<TConfigForm>& window,
@@ -122,7 +114,7 @@ class TypedInCatalogueWindows : public ::testing::Test {
             dialog->reject();
         });
         button->click();
-        corvane::test::runEventsUntil([] { return false; }, 200);
+        QTest::qWait(200);
         waitIdle(panel->Binding);
         for (const std::string& pdu : pdusSince(before)) {
             if (pdu.rfind("set ", 0) == 0)
@@ -142,6 +134,7 @@ class TypedInCatalogueWindows : public ::testing::Test {
     }
 
     QStringList shown_;
+    static inline QTemporaryDir* folder_ = nullptr;
     static inline fs::path work_;
     static inline fs::path log_;
     static inline SimProcess* agent_ = nullptr;
@@ -299,11 +292,10 @@ TEST_F(TypedInCatalogueWindows, RefusedAddKeepsTheDialogAndItsMessage) {
     window->close();
 }
 
-// Renders a refused Add dialog and its window to CORVANE_SHOT_DIR when set, for looking at them.
+// Renders a refused Add dialog and its window (into CORVANE_SHOT_DIR when set, to look at).
 TEST_F(TypedInCatalogueWindows, RefusedAddPicture) {
-    const QByteArray dir = qgetenv("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
+    const corvane::test::PictureFolder folder;
+    const QByteArray dir = folder.path().toUtf8();
     std::unique_ptr<TConfigForm> window;
     TSNMPListViewPanel* panel = open(window, {"Layer 3", "OSPF", "Host Table"});
     ASSERT_NE(panel, nullptr);

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -16,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "event_wait.h"
 #include "message_box.h"
 #include "nm_snmp_request2_edits.h"
 #include "pdu_log.h"
@@ -116,11 +114,8 @@ class BindingTest : public ::testing::Test {
                                  : std::vector<std::string>();
     }
 
-    static void runEventsUntil(const std::function<bool()>& done, int ms = 5000) {
-        corvane::test::runEventsUntil(done, ms);
-    }
     static void waitIdle(NmSNMPRequest2Edits& b) {
-        runEventsUntil([&] { return !b.Busy; });
+        (void)QTest::qWaitFor([&] { return !b.Busy; });
     }
 
     QWidget window;

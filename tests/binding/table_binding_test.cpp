@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTest>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cctype>
@@ -306,7 +307,7 @@ TEST_F(BindingTable, FailedDeleteIsShownAndNotReadOver) {
         const QString statusBefore = w.bar->currentMessage();
         const std::size_t before = pdus().size();
         b->DeleteRow(kStatus, c.word);
-        runEventsUntil([] { return false; }, 200);
+        QTest::qWait(200);
         EXPECT_EQ(pdusSince(before),
                   c.sent ? std::vector<std::string>({c.sent}) : std::vector<std::string>());
         ASSERT_EQ(shown.size(), 2u);
@@ -329,7 +330,7 @@ TEST_F(BindingTable, ClearingActiveStopsAnAsynchronousRead) {
     b->Request.MaxRepetitions = 0;  // a row per answer
     w.attach(*b, true);
     ASSERT_TRUE(b->Get());
-    runEventsUntil([&] { return w.list->topLevelItemCount() > 0 || !b->Busy; });
+    (void)QTest::qWaitFor([&] { return w.list->topLevelItemCount() > 0 || !b->Busy; });
     b->Request.Active = false;
     waitIdle(*b);
     EXPECT_FALSE(b->Busy);
@@ -364,7 +365,7 @@ TEST_F(BindingTable, StopEndsABulkWalkAtTheNextAnswer) {
     b->SetStatusTarget(&bar);
     ASSERT_TRUE(b->Get());
     // Stop once the first answer's rows are in, while the second request is out.
-    runEventsUntil([&] { return b->RowCount >= 1 || !b->Busy; });
+    (void)QTest::qWaitFor([&] { return b->RowCount >= 1 || !b->Busy; });
     b->Request.Active = false;
     waitIdle(*b);
     EXPECT_GE(list.topLevelItemCount(), 10);

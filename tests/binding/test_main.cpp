@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
@@ -19,14 +20,11 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    const fs::path dir =
-        fs::temp_directory_path() / ("corvane-binding-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const QTemporaryDir folder;
+    const fs::path dir = folder.path().toStdString();
     std::ofstream(dir / "switch.snmprec") << binding_test::kProfile;
     std::ofstream(dir / "switch.rules") << binding_test::kRules;
     binding_test::dataDir() = dir;
     InitGlobalSession(dir.string());
-    const int result = RUN_ALL_TESTS();
-    fs::remove_all(dir);
-    return result;
+    return RUN_ALL_TESTS();
 }

@@ -9,17 +9,9 @@
 
 #include "chassis_panel.h"
 #include "module_panels.h"
+#include "picture_folder.h"
 
 namespace {
-
-int argc = 1;
-char arg0[] = "chassis_tests";
-char* argv[] = {arg0, nullptr};
-
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
 
 using Rows = std::vector<QStringList>;
 
@@ -101,7 +93,6 @@ Rows fullPower() {
 }  // namespace
 
 TEST(ChassisPanel, SlotsArePlacedByIndexAndHiddenByPosition) {
-    app();
     FakeHost host;
     host.fanState = "in-operation";
     host.power = fullPower();
@@ -125,7 +116,6 @@ TEST(ChassisPanel, SlotsArePlacedByIndexAndHiddenByPosition) {
 }
 
 TEST(ChassisPanel, PowerBaysAndFanTray) {
-    app();
     struct Case {
         const char* name;
         QStringList row;
@@ -168,7 +158,6 @@ TEST(ChassisPanel, PowerBaysAndFanTray) {
 }
 
 TEST(ChassisPanel, FailuresGoToTheStatusPanel) {
-    app();
     {
         FakeHost host;  // a ninth power row has no bay: the load stops before the slots
         host.power = fullPower();
@@ -192,7 +181,6 @@ TEST(ChassisPanel, FailuresGoToTheStatusPanel) {
 }
 
 TEST(LineCard, PortLampsFollowTheLedTable) {
-    app();
     FakeHost host;
     host.units = {{"2", "Corvane-LC7"}};
     host.leds = {
@@ -224,7 +212,6 @@ TEST(LineCard, PortLampsFollowTheLedTable) {
 }
 
 TEST(LineCard, FirstCardReadsTheLedTableAndLampsAreShaped) {
-    app();
     FakeHost host;
     host.leds = {{"1", "Prt1/1", "steady-green", "ethernet", "copper"},
                  {"2", "Prt1/2", "steady-green", "ethernet", "copper"}};
@@ -244,7 +231,6 @@ TEST(LineCard, FirstCardReadsTheLedTableAndLampsAreShaped) {
 }
 
 TEST(ChassisPanel, SharedTablesAreReadOncePerLoad) {
-    app();
     FakeHost host;
     host.fanState = "in-operation";
     host.power = fullPower();
@@ -275,7 +261,6 @@ TEST(ChassisPanel, SharedTablesAreReadOncePerLoad) {
 }
 
 TEST(ManagementModule, ConsoleMasterSpeedAndCpuBar) {
-    app();
     FakeHost host;
     host.cpuCards = {{"1", "usb", "standby", "three-LEDs", "off", "link-100"},
                      {"2", "rs232", "active", "eight-LEDs", "steady-green", "link-1000"}};
@@ -301,12 +286,10 @@ TEST(ManagementModule, ConsoleMasterSpeedAndCpuBar) {
     EXPECT_EQ(colour(other, "Mgmt_LED2"), QColor(0, 255, 0));  // unknown speed leaves it
 }
 
-// Renders a fully populated chassis to CORVANE_SHOT_DIR when set, for looking at the artwork.
+// Renders a fully populated chassis (into CORVANE_SHOT_DIR when set, to look at the artwork).
 TEST(ChassisPanel, Picture) {
-    app();
-    const QByteArray dir = qgetenv("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write pictures";
+    const corvane::test::PictureFolder folder;
+    const QByteArray dir = folder.path().toUtf8();
     const QStringList states = {"steady-green", "off", "blinking-amber", "steady-green",
                                 "off",          "off", "blinking-green"};
     for (bool b : {false, true}) {

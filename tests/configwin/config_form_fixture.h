@@ -7,11 +7,10 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -22,7 +21,6 @@
 #include <vector>
 
 #include "config_form.h"
-#include "event_wait.h"
 #include "message_box.h"
 #include "modal_dialog.h"
 #include "nm_snmp_request2_edits.h"
@@ -134,18 +132,11 @@ class ConfigFormTest : public ::testing::Test {
         return out;
     }
 
-    static void runEventsUntil(const std::function<bool()>& done, int ms = 5000) {
-        corvane::test::runEventsUntil(done, ms);
-    }
-    static void runEventsFor(int ms) {
-        runEventsUntil([] { return false; }, ms);
-    }
-
     // Shows the window and waits until its first read has ended.
     static void showAndRead(TConfigForm& form, NmSNMPRequest2Edits* binding = nullptr) {
         NmSNMPRequest2Edits* b = binding ? binding : form.PanelBindings.front().get();
         form.show();
-        runEventsUntil([b] {
+        (void)QTest::qWaitFor([b] {
             auto* bar = qobject_cast<QStatusBar*>(b->StatusTarget());
             return !b->Busy && bar && bar->currentMessage().startsWith("Get:");
         });

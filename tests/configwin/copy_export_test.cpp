@@ -16,6 +16,7 @@
 #include "config_form_fixture.h"
 #include "copy_export.h"
 #include "file_dialog.h"
+#include "picture_folder.h"
 
 using namespace configwin_test;
 
@@ -270,19 +271,17 @@ TEST_F(ConfigFormCopy, ScalarWindowCopiesCaptionValuePairs) {
     EXPECT_EQ(PairsCsv(EditorPairs(panel->Editor)), "Host Name,\"core,1\"\r\nLocation,Zürich\r\n");
 }
 
-// Writes a PNG of a table window with its context menu open into CORVANE_SHOT_DIR.
+// Writes a PNG of a table window with its context menu open (into CORVANE_SHOT_DIR when set).
 TEST_F(ConfigFormCopy, ContextMenuPicture) {
-    const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write the picture";
-    QDir().mkpath(dir);
+    const corvane::test::PictureFolder folder;
+    const QString dir = folder.path();
     TConfigForm form;
     QTreeWidget* view = openTable(form)->List->ListView;
     view->topLevelItem(0)->setSelected(true);
     const QPoint at = view->visualItemRect(view->topLevelItem(0)).center();
     QMenu* menu = contextMenuAt(view->viewport(), at);
     ASSERT_NE(menu, nullptr);
-    runEventsFor(100);
+    QTest::qWait(100);
     // The menu is a window of its own: draw it onto the window's picture where it opened.
     QPixmap picture = form.grab();
     QPainter painter(&picture);

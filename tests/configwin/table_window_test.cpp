@@ -61,7 +61,7 @@ class ConfigFormTable : public ConfigFormTest {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
     }
     void waitRead(TSNMPListViewPanel* panel) {
-        runEventsUntil([panel] { return !panel->Binding->Busy; });
+        (void)QTest::qWaitFor([panel] { return !panel->Binding->Busy; });
     }
 };
 

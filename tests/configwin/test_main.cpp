@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
@@ -23,14 +24,11 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // The design sizes, whatever the test machine's screen says.
     SetConfigScale(1.0);
-    const fs::path dir =
-        fs::temp_directory_path() / ("corvane-configwin-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const QTemporaryDir folder;
+    const fs::path dir = folder.path().toStdString();
     std::ofstream(dir / "switch.snmprec") << configwin_test::profileText();
     std::ofstream(dir / "switch.rules") << configwin_test::kRules;
     configwin_test::dataDir() = dir;
     InitGlobalSession(dir.string());
-    const int result = RUN_ALL_TESTS();
-    fs::remove_all(dir);
-    return result;
+    return RUN_ALL_TESTS();
 }

@@ -229,7 +229,7 @@ TEST_F(TypedValues, EnterInAFieldOnlyChecksIt) {
         const std::size_t before = pdus().size();
         const QString statusBefore = status(panel);
         QTest::keyClick(e, Qt::Key_Return);
-        runEventsFor(100);
+        QTest::qWait(100);
         EXPECT_TRUE(readsSince(before).empty());
         EXPECT_EQ(status(panel), statusBefore);
         if (c.message) {
@@ -269,7 +269,7 @@ TEST_F(TypedValues, RowsAreWrittenAtTheInstanceTheyWereReadFrom) {
         EXPECT_EQ(setsSince(before),
                   std::vector<std::string>({"set " + std::string(kOid) + "8.1.3." +
                                             rows[r].instance + "=2:" + std::to_string(100 + r)}));
-        runEventsUntil([panel] { return !panel->Binding->Busy; });
+        (void)QTest::qWaitFor([panel] { return !panel->Binding->Busy; });
     }
     for (int r = 2; r >= 0; --r) {
         SCOPED_TRACE(rows[r].instance);
@@ -279,7 +279,7 @@ TEST_F(TypedValues, RowsAreWrittenAtTheInstanceTheyWereReadFrom) {
         EXPECT_EQ(setsSince(before),
                   std::vector<std::string>(
                       {"set " + std::string(kOid) + "8.1.4." + rows[r].instance + "=2:6"}));
-        runEventsUntil([panel] { return !panel->Binding->Busy; });
+        (void)QTest::qWaitFor([panel] { return !panel->Binding->Busy; });
         EXPECT_EQ(view->topLevelItemCount(), r);
     }
     EXPECT_EQ(shownTexts(),
@@ -328,8 +328,8 @@ TEST_F(TypedValues, FailedAddKeepsTheDialogAndItsMessage) {
             dialog->reject();
         });
         panel->Buttons->BT_Add->click();
-        runEventsFor(200);  // a read after the dialog would have started by now
-        runEventsUntil([panel] { return !panel->Binding->Busy; });
+        QTest::qWait(200);  // a read after the dialog would have started by now
+        (void)QTest::qWaitFor([panel] { return !panel->Binding->Busy; });
         EXPECT_EQ(setsSince(before),
                   c.sent ? std::vector<std::string>({"set " + std::string(kOid) + c.sent})
                          : std::vector<std::string>());
@@ -359,7 +359,7 @@ TEST_F(TypedValues, FailedDeleteIsShownAndNotReadOver) {
     const QString statusBefore = status(panel);
     const std::size_t before = pdus().size();
     panel->Buttons->BT_Delete->click();
-    runEventsFor(200);
+    QTest::qWait(200);
     EXPECT_EQ(setsSince(before),
               std::vector<std::string>({"set " + std::string(kOid) + "9.1.3.2=2:6"}));
     EXPECT_TRUE(readsSince(before).empty());

@@ -14,6 +14,7 @@
 
 #include "config_form_fixture.h"
 #include "config_geometry.h"
+#include "picture_folder.h"
 
 using namespace configwin_test;
 
@@ -128,7 +129,7 @@ TEST_F(ConfigFormWindow, SizeFollowsTheContentWithinTheLimits) {
         const auto table = tallGroup();
         auto* panel = form.AddEditorPanel(bind(&form, table.data(), vlScalar));
         form.show();
-        runEventsFor(50);
+        QTest::qWait(50);
         EXPECT_EQ(form.height(), 550);
         EXPECT_GT(panel->Editor->height(), 0);
         EXPECT_TRUE(panel->Editor->ScrollBox->verticalScrollBar()->isVisible());
@@ -216,19 +217,19 @@ TEST_F(ConfigFormWindow, SwitchingPagesStopsThePreviousPagesWalk) {
     auto* slow = form.AddListViewPage("Values", std::move(slowBinding), -1, "", -1, "");
     auto* other = form.AddEditorPage("System", bind(&form, kSettableGroup, vlScalar));
     form.show();
-    runEventsUntil([&] { return slow->List->ListView->topLevelItemCount() >= 3; });
+    (void)QTest::qWaitFor([&] { return slow->List->ListView->topLevelItemCount() >= 3; });
     ASSERT_TRUE(slow->Binding->Busy);
     form.Pages->setCurrentIndex(1);
-    runEventsUntil([&] { return !slow->Binding->Busy && !other->Binding->Busy; });
+    (void)QTest::qWaitFor([&] { return !slow->Binding->Busy && !other->Binding->Busy; });
     const int rowsAtSwitch = slow->List->ListView->topLevelItemCount();
     EXPECT_LT(rowsAtSwitch, 10);
     EXPECT_TRUE(slow->StatusBar()->currentMessage().contains("Stop, SNMP Request is not active."));
     EXPECT_EQ(qobject_cast<QLineEdit*>(other->Editor->Rows[0].ValueControl)->text(), "lab");
-    runEventsFor(300);
+    QTest::qWait(300);
     EXPECT_EQ(slow->List->ListView->topLevelItemCount(), rowsAtSwitch);
     // Back on the first page, its table is read again from the start.
     form.Pages->setCurrentIndex(0);
-    runEventsUntil([&] { return !slow->Binding->Busy; }, 8000);
+    (void)QTest::qWaitFor([&] { return !slow->Binding->Busy; }, 8000);
     EXPECT_EQ(slow->List->ListView->topLevelItemCount(), 40);
     EXPECT_EQ(slow->Buttons->CountBox->text(), "40");
     form.close();
@@ -239,7 +240,7 @@ TEST_F(ConfigFormWindow, ClosingDuringAReadWaitsForIt) {
     TConfigForm form;
     auto* panel = form.AddListViewPanel(bind(&form, kLongTable, vlTable, 1), -1, "", -1, "");
     form.show();
-    runEventsUntil([&] { return panel->Binding->Busy; });
+    (void)QTest::qWaitFor([&] { return panel->Binding->Busy; });
     ASSERT_TRUE(panel->Binding->Busy);
     panel->Buttons->BT_Close->click();
     EXPECT_FALSE(form.isVisible());
@@ -270,7 +271,7 @@ TEST_F(ConfigFormWindow, ClickDuringTheCloseWaitIsNotDelivered) {
     TConfigForm form;
     auto* panel = form.AddListViewPanel(bind(&form, kLongTable, vlTable, 1), -1, "", -1, "");
     form.show();
-    runEventsUntil([&] { return panel->Binding->Busy; });
+    (void)QTest::qWaitFor([&] { return panel->Binding->Busy; });
     ASSERT_TRUE(panel->Binding->Busy);
     QPushButton* refresh = panel->Buttons->BT_Refresh;
     int delivered = 0;
@@ -314,12 +315,10 @@ TEST_F(ConfigFormWindow, ListHintShowsEveryColumnOfTheLine) {
     EXPECT_TRUE(view->viewport()->toolTip().isEmpty());
 }
 
-// Writes PNGs of the three layouts at 100 % and 125 % into CORVANE_SHOT_DIR.
+// Writes PNGs of the three layouts at 100 % and 125 % (into CORVANE_SHOT_DIR when set).
 TEST_F(ConfigFormWindow, Screenshots) {
-    const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set CORVANE_SHOT_DIR to write the screenshots";
-    QDir().mkpath(dir);
+    const corvane::test::PictureFolder folder;
+    const QString dir = folder.path();
     const QFont normal = QApplication::font();
     for (double scale : {1.0, 1.25}) {
         SetConfigScale(scale);
@@ -348,7 +347,7 @@ TEST_F(ConfigFormWindow, Screenshots) {
                 d->close();
             });
             panel->Buttons->BT_Add->click();
-            runEventsUntil([&] { return !panel->Binding->Busy; });
+            (void)QTest::qWaitFor([&] { return !panel->Binding->Busy; });
             form.close();
         }
         {

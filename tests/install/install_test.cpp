@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -40,7 +41,8 @@ void writeFile(const fs::path& path, const std::string& text) {
 class Installed : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        root_ = fs::temp_directory_path() / ("corvane-install-" + std::to_string(::getpid()));
+        folder_ = new QTemporaryDir;
+        root_ = folder_->path().toStdString();
         prefix_ = root_ / "prefix";
         fs::create_directories(root_ / "work");
         installed_ = runCommand(
@@ -51,7 +53,7 @@ class Installed : public ::testing::Test {
     }
     static void TearDownTestSuite() {
         fs::current_path(fs::temp_directory_path());
-        fs::remove_all(root_);
+        delete folder_;
     }
     void SetUp() override { ASSERT_EQ(installed_.exitCode, 0) << installed_.out << installed_.err; }
 
@@ -67,6 +69,7 @@ class Installed : public ::testing::Test {
         return runCommand(args, std::chrono::seconds(90));
     }
 
+    static inline QTemporaryDir* folder_ = nullptr;
     static fs::path root_, prefix_;
     static CommandResult installed_;
 };

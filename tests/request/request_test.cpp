@@ -5,13 +5,13 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "event_wait.h"
 #include "global_session.h"
 #include "messages.h"
 #include "nm_snmp_request.h"
@@ -129,13 +129,16 @@ const SNMPVarDescriptor kTwoColumns[] = {
 class RequestTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        dir_ = fs::temp_directory_path() / ("corvane-request-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
+        folder_ = new QTemporaryDir;
+        dir_ = folder_->path().toStdString();
         std::ofstream(dir_ / "switch.snmprec") << kProfile;
         std::ofstream(dir_ / "switch.rules") << kRules;
         InitGlobalSession(dir_.string());
     }
-    static void TearDownTestSuite() { fs::remove_all(dir_); }
+    static void TearDownTestSuite() {
+        delete folder_;
+        folder_ = nullptr;
+    }
 
     void startAgent(std::vector<std::string> extra = {}) {
         log_ = dir_ / ("pdus-" + std::to_string(++agents_) + ".log");
@@ -233,12 +236,13 @@ class RequestTest : public ::testing::Test {
         r.GetAsync(w.ok, handler, this, true);
         if (!w.ok)
             return w;
-        corvane::test::runEventsUntil([&] { return done; }, 10000);
+        (void)QTest::qWaitFor([&] { return done; }, 10000);
         w.finished = done && w.rows.size() <= 200;
-        corvane::test::runEventsUntil([&] { return r.PendingReplies == 0; }, 3000);
+        (void)QTest::qWaitFor([&] { return r.PendingReplies == 0; }, 3000);
         return w;
     }
 
+    static inline QTemporaryDir* folder_ = nullptr;
     static inline fs::path dir_;
     static inline int agents_ = 0;
     fs::path log_;
@@ -344,7 +348,7 @@ TEST_F(RequestTest, SnmpV1EndOfViewEndsTheWalk) {
     };
     async->GetAsync(ok, handler, this, true);
     ASSERT_TRUE(ok);
-    corvane::test::runEventsUntil([&] { return finished; });
+    (void)QTest::qWaitFor([&] { return finished; });
     EXPECT_TRUE(finished);
     EXPECT_EQ(asyncRows, 3);
     EXPECT_EQ(last.Code, 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sim_process.h"
+#include "temp_dir.h"
 
 namespace corvane::test {
 namespace {
@@ -267,19 +268,13 @@ TEST(SimFaults, DropEveryNthRequestAndDelayAnswers) {
 // A profile of its own in a temporary folder, removed with it.
 class TempProfile {
   public:
-    explicit TempProfile(const std::string& content) {
-        char dir[] = "/tmp/corvane-sim-profile-XXXXXX";
-        dir_ = mkdtemp(dir) ? dir : "";
-        std::ofstream(path()) << content;
-    }
-    ~TempProfile() {
-        std::remove(path().c_str());
-        rmdir(dir_.c_str());
-    }
-    std::string path() const { return dir_ + "/switch.snmprec"; }
+    explicit TempProfile(const std::string& content)
+        : path_(dir_.write("switch.snmprec", content)) {}
+    std::string path() const { return path_; }
 
   private:
-    std::string dir_;
+    TempDir dir_;
+    std::string path_;
 };
 
 const std::string kBigName = "1.3.6.1.2.1.1.5.0";
@@ -379,9 +374,9 @@ TEST(SimFaults, JumpsSendAnswersBackOrRound) {
 }
 
 TEST(SimLog, PduLogHasOneLinePerRequest) {
-    char dir[] = "/tmp/corvane-sim-test-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    std::string log = std::string(dir) + "/pdus.log";
+    TempDir dir;
+    ASSERT_TRUE(dir.isValid());
+    std::string log = dir.path() + "/pdus.log";
     {
         SimProcess sim("corvane-b", {"--log-pdus", log});
         ASSERT_TRUE(sim.ready());
@@ -403,8 +398,6 @@ TEST(SimLog, PduLogHasOneLinePerRequest) {
     EXPECT_EQ(lines, (std::vector<std::string>{"get " + kSysDescr + " " + kSysName,
                                                "set " + kSysName + "=4:hello",
                                                "getbulk nr=0 mr=5 1.3.6.1.2.1.1"}));
-    std::remove(log.c_str());
-    rmdir(dir);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "sim_process.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -77,24 +78,7 @@ std::string get(const SimProcess& sim, const std::string& oid, bool hex = false)
     return values.count(oid) ? values[oid] : "(failed: " + r.out + r.err + ")";
 }
 
-class TempDir {
-  public:
-    TempDir() {
-        char tmpl[] = "/tmp/corvane-sim-data-XXXXXX";
-        path_ = ::mkdtemp(tmpl);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ + "/" + name) << text;
-        return path_ + "/" + name;
-    }
-
-  private:
-    std::string path_;
-};
+using corvane::test::TempDir;
 
 TEST(SimCounters, GrowWithTimeAndWrapAsTheirTypeDoes) {
     struct Case {

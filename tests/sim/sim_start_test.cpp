@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sim_process.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -19,26 +20,7 @@ namespace {
 const std::string kSysDescr = "1.3.6.1.2.1.1.1.0";
 const std::string kSysName = "1.3.6.1.2.1.1.5.0";
 
-class TempDir {
-  public:
-    TempDir() {
-        char tmpl[] = "/tmp/corvane-sim-start-XXXXXX";
-        path_ = ::mkdtemp(tmpl);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    // Writes text to name inside the folder and returns its path.
-    std::string write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ + "/" + name) << text;
-        return path_ + "/" + name;
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
+using corvane::test::TempDir;
 
 const char* const kGoodProfile =
     "1.3.6.1.2.1.1.1.0|4|hand-written\n"

@@ -23,23 +23,13 @@
 #include "global_session.h"
 #include "messages.h"
 #include "session.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class TempDir {
-  public:
-    TempDir() {
-        char tmpl[] = "/tmp/corvane-boots-XXXXXX";
-        path_ = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
+using corvane::test::TempDir;
 
 std::string readAll(const std::string& path) {
     std::ifstream in(path);

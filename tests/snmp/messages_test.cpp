@@ -1,6 +1,7 @@
 // Message tables: file loading, status translation and status lines.
 #include <gtest/gtest.h>
 
+#include <QTemporaryFile>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -12,16 +13,14 @@ namespace {
 class TempFile {
   public:
     explicit TempFile(const std::string& content) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("corvane-msg-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        std::ofstream(path_, std::ios::binary) << content;
+        file_.open();
+        file_.write(content.data(), static_cast<qint64>(content.size()));
+        file_.flush();
     }
-    ~TempFile() { std::filesystem::remove(path_); }
-    std::string path() const { return path_.string(); }
+    std::string path() const { return file_.fileName().toStdString(); }
 
   private:
-    static inline int counter_ = 0;
-    std::filesystem::path path_;
+    QTemporaryFile file_;
 };
 
 // Restores a table after a test replaced it.

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLoggingCategory>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -30,9 +31,8 @@ const Oid kMissing = {1, 3, 6, 1, 2, 1, 1, 99, 0};
 class SessionTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        folder_ = std::filesystem::temp_directory_path() / "corvane-session-test";
-        std::filesystem::create_directories(folder_);
-        InitGlobalSession(folder_.string());
+        folder_ = new QTemporaryDir;
+        InitGlobalSession(folder_->path().toStdString());
         agent_ = new SnmpdProcess;
         std::string error;
         started_ = agent_->start(error);
@@ -41,7 +41,8 @@ class SessionTest : public ::testing::Test {
     static void TearDownTestSuite() {
         GlobalSession->closeAll();
         delete agent_;
-        std::filesystem::remove_all(folder_);
+        delete folder_;
+        folder_ = nullptr;
     }
     void SetUp() override { ASSERT_TRUE(started_) << startError_; }
 
@@ -86,7 +87,7 @@ class SessionTest : public ::testing::Test {
                                           pdu(sec, {{oid, SnmpValue::null()}}), r);
     }
 
-    static inline std::filesystem::path folder_;
+    static inline QTemporaryDir* folder_ = nullptr;
     static inline SnmpdProcess* agent_ = nullptr;
     static inline bool started_ = false;
     static inline std::string startError_;
@@ -193,18 +194,15 @@ TEST_F(SessionTest, AsyncGetCompletesThroughTheEventPump) {
     for (const NmSNMPSecurity& sec : {v2c(), v3()}) {
         bool done = false;
         SnmpResponse got;
-        QEventLoop loop;
         const int st = GlobalSession->asyncRequest(
             PduType::Get, target(sec), pdu(sec, {{kSysObjectId, {}}}), [&](const SnmpResponse& r) {
                 got = r;
                 done = true;
-                loop.quit();
             });
         ASSERT_EQ(st, 0);
         EXPECT_FALSE(done);  // never inside the send
         EXPECT_EQ(GlobalSession->outstanding(), 1);
-        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
-        loop.exec();
+        (void)QTest::qWaitFor([&] { return done; }, 3000);
         ASSERT_TRUE(done);
         EXPECT_EQ(got.status, 0);
         ASSERT_EQ(got.vbs.size(), 1u);
@@ -219,13 +217,11 @@ TEST_F(SessionTest, AsyncTimeoutAndForgottenOwner) {
     int calls = 0;
     int status = 0;
     const int owner = 0;
-    QEventLoop loop;
     ASSERT_EQ(GlobalSession->asyncRequest(PduType::Get, target(v2c(), silent, 20, 0),
                                           pdu(v2c(), {{kSysDescr, {}}}),
                                           [&](const SnmpResponse& r) {
                                               ++calls;
                                               status = r.status;
-                                              loop.quit();
                                           }),
               0);
     // A second request whose owner goes away: its callback must never run.
@@ -235,12 +231,8 @@ TEST_F(SessionTest, AsyncTimeoutAndForgottenOwner) {
                   [&](const SnmpResponse&) { forgottenRan = true; }, &owner),
               0);
     GlobalSession->forgetOwner(&owner);
-    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
-    loop.exec();
-    QElapsedTimer t;
-    t.start();
-    while (GlobalSession->outstanding() > 0 && t.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    (void)QTest::qWaitFor([&] { return calls > 0; }, 3000);
+    (void)QTest::qWaitFor([] { return GlobalSession->outstanding() == 0; }, 2000);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(status, -5);
     EXPECT_FALSE(forgottenRan);

@@ -42,11 +42,10 @@ HostileAgentProcess::HostileAgentProcess(const std::string& mode,
                                          const std::vector<std::string>& options,
                                          const std::string& profile,
                                          std::chrono::milliseconds readyTimeout) {
-    char tmpl[] = "/tmp/corvane-hostile-XXXXXX";
-    if (!mkdtemp(tmpl)) {
+    folder_ = std::make_unique<QTemporaryDir>();
+    if (!folder_->isValid())
         return;
-    }
-    dir_ = tmpl;
+    dir_ = folder_->path().toStdString();
     std::vector<std::string> argv{binaryPath(), "--profile", profilePath(profile),  "--mode",
                                   mode,         "--log",     dir_ + "/requests.log"};
     argv.insert(argv.end(), options.begin(), options.end());
@@ -105,10 +104,6 @@ HostileAgentProcess::HostileAgentProcess(const std::string& mode,
 
 HostileAgentProcess::~HostileAgentProcess() {
     stop();
-    if (!dir_.empty()) {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
 }
 
 std::string HostileAgentProcess::address() const {

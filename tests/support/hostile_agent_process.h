@@ -4,8 +4,11 @@
 
 #include <sys/types.h>
 
+#include <QTemporaryDir>
+
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,6 +50,7 @@ class HostileAgentProcess {
     int stdoutFd_ = -1;
     uint16_t port_ = 0;
     std::string readyLine_;
+    std::unique_ptr<QTemporaryDir> folder_;
     std::string dir_;  // holds the log and the standard error
 };
 

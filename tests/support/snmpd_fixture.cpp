@@ -53,12 +53,12 @@ bool answers(unsigned short port) {
 }  // namespace
 
 bool SnmpdProcess::start(std::string& error) {
-    char tmpl[] = "/tmp/corvane-snmpd-XXXXXX";
-    if (!::mkdtemp(tmpl)) {
-        error = "mkdtemp failed";
+    folder_ = std::make_unique<QTemporaryDir>();
+    if (!folder_->isValid()) {
+        error = "no temporary folder: " + folder_->errorString().toStdString();
         return false;
     }
-    dir_ = tmpl;
+    dir_ = folder_->path().toStdString();
     port_ = freeUdpPort();
     const std::string conf = dir_ + "/snmpd.conf";
     {
@@ -115,9 +115,6 @@ void SnmpdProcess::stop() {
         }
         pid_ = -1;
     }
-    if (!dir_.empty()) {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-        dir_.clear();
-    }
+    folder_.reset();
+    dir_.clear();
 }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <sys/types.h>
+
+#include <QTemporaryDir>
+#include <memory>
 #include <string>
 
 // The agent's access parameters, fixed for every test that uses it.
@@ -28,6 +31,7 @@ class SnmpdProcess {
   private:
     pid_t pid_ = -1;
     unsigned short port_ = 0;
+    std::unique_ptr<QTemporaryDir> folder_;
     std::string dir_;
 };
 
