@@ -10,6 +10,7 @@
 #include "expression.h"
 #include "messages.h"
 #include "nm_num_list.h"
+#include "scope_exit.h"
 #include "value_conversion.h"
 
 namespace {
@@ -411,16 +412,10 @@ SnmpPdu NmSNMPRequest::prepareWrite(const std::string& selection,
     // The selection and its values last for this PDU only; an error must not leave items
     // excluded or with foreign values either.
     const NmSNMPVarList saved = VarList;
-    try {
-        applySelection(selection, values);
-        t = target();
-        SnmpPdu pdu = buildPdu(BuildMode::Write);
-        VarList = saved;
-        return pdu;
-    } catch (...) {
-        VarList = saved;
-        throw;
-    }
+    const ScopeExit restore([&] { VarList = saved; });
+    applySelection(selection, values);
+    t = target();
+    return buildPdu(BuildMode::Write);
 }
 
 std::string NmSNMPRequest::DecodeIndex(int position, const std::string& suffix) {
