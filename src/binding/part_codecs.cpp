@@ -1,4 +1,4 @@
-// The part codecs: one small class per way of spreading a value over line edits.
+// Codecs of values spread over line edits: one small class per way of spreading a value.
 #include "part_codecs.h"
 
 #include <QDate>

@@ -1,4 +1,4 @@
-// The part codecs as tables: a value shown in several fields and the fields read back, per part
+// Codecs as tables: a value shown in several fields and the fields read back, per part
 // syntax, and bits shown in check boxes; no widgets.
 #include <gtest/gtest.h>
 
