@@ -311,6 +311,9 @@ namespace {
 
 // The one path for replies: copy the values out, queue the completion, touch nothing else.
 int asyncCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
+    // A retransmission is announced this way too; the request is still waiting for its answer.
+    if (op == NETSNMP_CALLBACK_OP_RESEND)
+        return 1;
     auto* holder = static_cast<std::shared_ptr<SnmpSession::Pending>*>(magic);
     std::shared_ptr<SnmpSession::Pending> pending = std::move(*holder);
     delete holder;
