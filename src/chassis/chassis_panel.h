@@ -45,6 +45,8 @@ class TChassisPanel : public QWidget {
     void FormCreate();
 
   private:
+    // Names a failure of this load in the status bar; only the first one is shown.
+    void report(const QString& text);
     void paintChassis(QPainter& p, const QRect& r) const;
     TModulePanel* createModule(int index);
 
