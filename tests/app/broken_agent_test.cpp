@@ -28,15 +28,6 @@ using corvane::test::HostileAgentProcess;
 
 namespace {
 
-int argc = 1;
-char arg0[] = "broken_agent_tests";
-char* argv[] = {arg0, nullptr};
-
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
-
 const std::string kEquipment = "1.3.6.1.4.1.32473.10.120.100.1.2";
 const std::string kPower = kEquipment + ".2.1.1";  // read mid-load, and by the Power Table window
 const std::string kSysObjectId = "1.3.6.1.2.1.1.2";
@@ -123,7 +114,6 @@ TModulePanel* moduleIn(QWidget* panel, int position) {
 class BrokenAgent : public ::testing::Test {
   protected:
     void SetUp() override {
-        app();
         char tmpl[] = "/tmp/corvane-broken-XXXXXX";
         work_ = ::mkdtemp(tmpl);
         SetMessageHandler([](const MessageRequest& r) {
@@ -307,4 +297,13 @@ TEST_F(BrokenAgent, SwitchThatCannotBeIdentified) {
         EXPECT_EQ(form->statusText().toStdString(),
                   std::string("The switch could not be identified: ") + c.reason);
     }
+}
+
+// One application object, destroyed before the program's static objects: the shown windows
+// leave an input device behind that must not outlive it.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
