@@ -77,6 +77,11 @@ TEST(Conversion, TimeTicksBothWays) {
         EXPECT_EQ(TimeTicksToText(c.ticks), c.text);
         EXPECT_EQ(TextToTimeTicks(c.text), c.ticks) << c.text;
     }
+    // Every text shown reads back as its value.
+    for (std::uint64_t t = 0; t <= 0xffffffffu; t += 429497 + t / 7) {
+        const auto ticks = static_cast<std::uint32_t>(t);
+        EXPECT_EQ(TextToTimeTicks(TimeTicksToText(ticks)), ticks) << TimeTicksToText(ticks);
+    }
     const struct {
         const char* text;
         std::uint32_t ticks;
