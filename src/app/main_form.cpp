@@ -38,12 +38,26 @@ namespace {
 // A panel's own binding, read on request.
 class BindingReader : public PanelBinding {
   public:
-    explicit BindingReader(std::unique_ptr<NmSNMPRequest2Edits> b) : binding_(std::move(b)) {}
-    void read() override { binding_->Get(); }
+    BindingReader(TMainForm* form, std::unique_ptr<NmSNMPRequest2Edits> b)
+        : form_(form), binding_(std::move(b)) {}
+    void read() override { form_->readBinding(*binding_); }
 
   private:
+    TMainForm* form_;
     std::unique_ptr<NmSNMPRequest2Edits> binding_;
 };
+
+// Agent texts in the status bar stay on one short line.
+QString shortLine(const QString& text) {
+    constexpr qsizetype kMost = 240;
+    QString line = text.left(kMost + 1);
+    for (QChar& c : line)
+        if (!c.isPrint())
+            c = ' ';
+    if (line.size() > kMost)
+        line = line.left(kMost - 3) + "...";
+    return line;
+}
 
 QTreeWidget* hiddenListView(QWidget* parent, const char* name) {
     auto* view = new QTreeWidget(parent);
@@ -61,6 +75,27 @@ QLabel* hiddenText(QWidget* parent, const char* name) {
 }
 
 }  // namespace
+
+// Marks the reads of the start-up or of one panel load; the first failure is kept until the end.
+class TMainForm::ReadGroup {
+  public:
+    explicit ReadGroup(TMainForm* form) : form_(form), outer_(form->holdFailures_) {
+        if (!outer_) {
+            form_->holdFailures_ = true;
+            form_->firstFailure_.clear();
+        }
+    }
+    ~ReadGroup() {
+        if (!outer_)
+            form_->holdFailures_ = false;
+    }
+    ReadGroup(const ReadGroup&) = delete;
+    ReadGroup& operator=(const ReadGroup&) = delete;
+
+  private:
+    TMainForm* form_;
+    bool outer_;
+};
 
 void StartSession(const std::vector<std::string>& args, const std::string& workFolder,
                   LaunchParameters& kept) {
@@ -188,13 +223,14 @@ void TMainForm::FormCreate() {
     Activated = false;
     setWindowTitle(QString::fromStdString(launchParameters.Address));
     PanelList.clear();
+    ReadGroup reads(this);
     const auto create = [this] {
         StpVersionBinding = makeBinding(dtChassisStpVersion, vlScalar, 0, nullptr);
         StpVersionBinding->BindLabel(0, ST_STPVersion);
 
         UnitBinding = makeBinding(dtChassisModuleTable, vlTable, 1, StatusPanel0);
         UnitBinding->AttachListView(UnitListView, true);
-        unitTableFresh_ = UnitBinding->Get();
+        unitTableFresh_ = readBinding(*UnitBinding);
 
         LedBinding = makeBinding(dtChassisLedTable, vlTable, 1, StatusPanel0);
         LedBinding->AttachListView(PortInfoListView, true);
@@ -203,12 +239,59 @@ void TMainForm::FormCreate() {
 
         ObjectIDBinding = makeBinding(dtChassisSysObjectId, vlScalar, 0, nullptr);
         ObjectIDBinding->BindLabel(0, ST_ModuleOID);
-        ObjectIDBinding->Get();
-        DeviceOID = ST_ModuleOID->text().toStdString();
+        identify();
     };
     Guarded(create, [this](const std::string& text) {
         setStatusText(QString::fromLocal8Bit(text.c_str()));
     });
+}
+
+void TMainForm::identify() {
+    std::string reason;
+    ObjectIDBinding->Request.OnError = [&reason](NmSNMPError* e) {
+        if (reason.empty())
+            reason = e->Text;
+    };
+    bool ok = false;
+    Guarded([&] { ok = ObjectIDBinding->Get(); },
+            [&reason](const std::string& text) { reason = text; });
+    ObjectIDBinding->Request.OnError = nullptr;
+    DeviceOID = ST_ModuleOID->text().toStdString();
+    if (reason.empty()) {
+        // The value's text tells what came: "(NULL)" for no value, nothing for another type.
+        if (!ok)
+            reason = "no answer.";
+        else if (DeviceOID == "(NULL)")
+            reason = "the agent has no sysObjectID.";
+        else if (DeviceOID.empty())
+            reason = "its sysObjectID is not an object identifier.";
+    }
+    if (reason.empty())
+        return;
+    // Nothing else can be drawn without it: this is the failure to show.
+    firstFailure_ =
+        shortLine("The switch could not be identified: " + QString::fromStdString(reason));
+    StatusPanel0->setText(firstFailure_);
+}
+
+bool TMainForm::readBinding(NmSNMPRequest2Edits& binding) {
+    bool ok = false;
+    Guarded([&] { ok = binding.Get(); }, binding.StatusLine());
+    if (!ok)
+        noteFailure(StatusPanel0->text());
+    else if (holdFailures_ && !firstFailure_.isEmpty())
+        StatusPanel0->setText(firstFailure_);
+    return ok;
+}
+
+void TMainForm::noteFailure(const QString& text) {
+    if (holdFailures_ && !firstFailure_.isEmpty()) {
+        StatusPanel0->setText(firstFailure_);
+        return;
+    }
+    if (holdFailures_)
+        firstFailure_ = shortLine(text);
+    StatusPanel0->setText(shortLine(text));
 }
 
 void TMainForm::showEvent(QShowEvent* e) {
@@ -233,6 +316,7 @@ void TMainForm::ShowWaitingForm() {
 }
 
 void TMainForm::LoadChassisPanel() {
+    ReadGroup reads(this);
     const QString oid = QString::fromStdString(DeviceOID);
     TChassisPanel* panel = nullptr;
     if (oid.compare(kCorvaneAObjectId, Qt::CaseInsensitive) == 0)
@@ -294,7 +378,7 @@ SharedBindings TMainForm::sharedBindings() const {
 }
 
 void TMainForm::setStatusText(const QString& text) {
-    StatusPanel0->setText(text);
+    noteFailure(text);
 }
 
 QString TMainForm::statusText() const {
@@ -306,25 +390,25 @@ void TMainForm::readUnitTable() {
         unitTableFresh_ = false;
         return;
     }
-    UnitBinding->Get();
+    readBinding(*UnitBinding);
 }
 
 void TMainForm::readLedTable() {
-    LedBinding->Get();
+    readBinding(*LedBinding);
 }
 
 void TMainForm::readCpuCardTable() {
-    CpuCardBinding->Get();
+    readBinding(*CpuCardBinding);
 }
 
 std::unique_ptr<PanelBinding> TMainForm::bindFanState(QLabel* target) {
     auto binding = makeBinding(dtFanTrayState, vlScalar, 0, StatusPanel0);
     binding->BindLabel(0, target);
-    return std::make_unique<BindingReader>(std::move(binding));
+    return std::make_unique<BindingReader>(this, std::move(binding));
 }
 
 std::unique_ptr<PanelBinding> TMainForm::bindPowerTable(QTreeWidget* target) {
     auto binding = makeBinding(dtChassisPowerTable, vlTable, 1, StatusPanel0);
     binding->AttachListView(target, true);
-    return std::make_unique<BindingReader>(std::move(binding));
+    return std::make_unique<BindingReader>(this, std::move(binding));
 }

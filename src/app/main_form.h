@@ -55,6 +55,10 @@ class TMainForm : public QMainWindow, public ChassisHost {
     TChassisPanel* currentPanel() const { return CurrentPanel; }
     // What a dedicated window may use of this window.
     SharedBindings sharedBindings() const;
+    // One synchronous read of a shared or panel binding. An error it raises goes to the status
+    // bar like a failed read; while the start-up or a panel load runs, its first failure stays
+    // there, so that later reads do not cover it with "Ok.".
+    bool readBinding(NmSNMPRequest2Edits& binding);
 
     // ChassisHost
     void setStatusText(const QString& text) override;
@@ -94,6 +98,13 @@ class TMainForm : public QMainWindow, public ChassisHost {
 
   private:
     void createMenus();
+    // The start-up's and each panel load's reads: the first failure is the one shown.
+    class ReadGroup;
+    void noteFailure(const QString& text);
+    // Reads sysObjectID into DeviceOID; says in the status bar why the switch is unknown.
+    void identify();
+    bool holdFailures_ = false;
+    QString firstFailure_;
     // The module table as read at creation, not yet used by a panel load: the first load
     // takes it as it is instead of reading it again a moment later.
     bool unitTableFresh_ = false;

@@ -34,3 +34,9 @@ class ChassisHost {
 
 // Reads a whole decimal number as the panels do; throws std::runtime_error otherwise.
 int wholeNumber(const QString& text);
+// The same without throwing: false, and value unchanged, for anything else.
+bool readWholeNumber(const QString& text, int& value);
+// A text from the switch as a status line quotes it: one line, cut to a few words.
+QString quoted(const QString& text);
+// What a table cell holds when the switch gave no value for it.
+inline constexpr const char* kNoValue = "(NOTDONE)";

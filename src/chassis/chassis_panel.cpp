@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTreeWidget>
+#include <algorithm>
 #include <stdexcept>
 
 #include "artwork.h"
@@ -46,11 +47,16 @@ ChassisGeometry corvaneB() {
     return g;
 }
 
-// Passes everything on to the main window, except that each shared table is read at most once.
+// Passes everything on to the main window, except that each shared table is read at most once
+// and only the first of the load's failures reaches the status bar.
 class ReadOnceHost : public ChassisHost {
   public:
     explicit ReadOnceHost(ChassisHost* host) : host_(host) {}
-    void setStatusText(const QString& text) override { host_->setStatusText(text); }
+    void setStatusText(const QString& text) override {
+        if (!failed_)
+            host_->setStatusText(text);
+        failed_ = true;
+    }
     QTreeWidget* unitListView() override { return host_->unitListView(); }
     void readUnitTable() override { host_->readUnitTable(); }
     QTreeWidget* ledListView() override { return host_->ledListView(); }
@@ -76,6 +82,7 @@ class ReadOnceHost : public ChassisHost {
     ChassisHost* host_;
     bool ledsRead_ = false;
     bool cpuCardsRead_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace
@@ -154,23 +161,27 @@ void TChassisPanel::FormCreate() {
 
 void TChassisPanel::LoadPanel() {
     qCDebug(lcChassis, "loading the %s panel", qPrintable(geometry_.name));
-    Guarded(
-        [this] {
-            ShowFanState();
-            ShowPowerState();
-            ShowSlots();
-        },
-        [this](const std::string& text) {
-            qCDebug(lcChassis, "load stopped: %s", text.c_str());
-            host_->setStatusText("Get Slot Information Failed");
-        });
+    // Each step draws what it can: a failure in one leaves the others to do their part.
+    ShowFanState();
+    Guarded([this] { ShowPowerState(); }, failed("Get Power Information Failed"));
+    Guarded([this] { ShowSlots(); }, failed("Get Slot Information Failed"));
+}
+
+ErrorReport TChassisPanel::failed(const QString& text) {
+    return [this, text](const std::string& why) {
+        qCDebug(lcChassis, "%s: %s", qPrintable(text), why.c_str());
+        report(text);
+    };
+}
+
+void TChassisPanel::report(const QString& text) {
+    moduleHost_->setStatusText(text);
 }
 
 void TChassisPanel::ShowFanState() {
     if (fanBinding_)
         return;
-    Guarded([this] { readFanState(); },
-            [this](const std::string&) { host_->setStatusText("Get Fan Information Failed"); });
+    Guarded([this] { readFanState(); }, failed("Get Fan Information Failed"));
 }
 
 void TChassisPanel::readFanState() {
@@ -193,16 +204,28 @@ void TChassisPanel::readFanState() {
 
 void TChassisPanel::ShowPowerState() {
     if (!powerBinding_)
-        Guarded(
-            [this] { powerBinding_ = host_->bindPowerTable(PowerListView); },
-            [this](const std::string&) { host_->setStatusText("Get Power Information Failed"); });
+        Guarded([this] { powerBinding_ = host_->bindPowerTable(PowerListView); },
+                failed("Get Power Information Failed"));
     if (powerBinding_)
         powerBinding_->read();
-    const int rows = fixedFourRows_ ? 4 : PowerListView->topLevelItemCount();
+    // Row position i stands for bay i. A row that cannot be drawn is skipped and named; its bay
+    // stays as drawn, covered.
+    const int bays = static_cast<int>(geometry_.bays.size());
+    const int listed = PowerListView->topLevelItemCount();
+    const int rows = fixedFourRows_ ? std::max(listed, bays) : listed;
     for (int i = 0; i < rows; ++i) {
         const QTreeWidgetItem* row = PowerListView->topLevelItem(i);
-        if (!row)
-            throw std::runtime_error("The power table has no row for bay " + std::to_string(i));
+        if (!row) {
+            report(QString("No power row for bay %1").arg(i + 1));
+            continue;
+        }
+        const auto skip = [&](const QString& why) {
+            report("Power row " + quoted(row->text(0)) + " skipped: " + why);
+        };
+        if (i >= bays) {
+            skip(QString("the chassis has %1 bays").arg(bays));
+            continue;
+        }
         const QString exist = row->text(1), alive = row->text(2), type = row->text(3);
         const QString kind = type == "AC" ? "PW" : "PWDC";
         auto* ok = findChild<QWidget*>(QString("Image_%1%2ok").arg(kind).arg(i));
@@ -210,8 +233,16 @@ void TChassisPanel::ShowPowerState() {
         auto* cover = findChild<QWidget*>(QString("Panel%1").arg(i));
         if (!ok || !failed || !cover)
             throw std::runtime_error("The chassis has no power bay " + std::to_string(i));
+        if (exist == kNoValue) {
+            skip("no Exist value");
+            continue;
+        }
         if (exist == "empty") {
             cover->show();
+            continue;
+        }
+        if (alive == kNoValue || type == kNoValue) {
+            skip(alive == kNoValue ? "no Alive value" : "no Power Type value");
             continue;
         }
         ok->setVisible(alive == "in-operation");
@@ -223,31 +254,49 @@ void TChassisPanel::ShowPowerState() {
 void TChassisPanel::ShowSlots() {
     host_->readUnitTable();
     QTreeWidget* units = host_->unitListView();
-    const int rows = fixedFourRows_ ? 4 : units->topLevelItemCount();
-    // A failure within a row ends the step; slots already drawn stay.
-    const ErrorReport rowFailed = [this](const std::string& text) {
-        host_->setStatusText(QString::fromStdString(text));
-    };
-    for (int k = 0; k < rows; ++k) {
-        auto* position = findChild<QWidget*>(QString("Slot_Panel%1").arg(k));
-        if (!position)
-            return;
-        if (!Guarded([&] { showSlot(units, k, position); }, rowFailed))
-            return;
+    // Each row is placed, or hidden for "N/A", by the slot its index names; a row that names
+    // no slot of this chassis is skipped and named, and the others are drawn all the same.
+    const int slotCount = static_cast<int>(geometry_.slotRects.size());
+    std::vector<bool> listed(static_cast<std::size_t>(slotCount), false);
+    int last = fixedFourRows_ ? slotCount : 0;  // slots up to here should all have a row
+    for (int k = 0; k < units->topLevelItemCount(); ++k) {
+        const QTreeWidgetItem* row = units->topLevelItem(k);
+        const auto skip = [&](const QString& why) {
+            report("Module row " + quoted(row->text(0)) + " skipped: " + why);
+        };
+        int slot = 0;
+        if (!readWholeNumber(row->text(0), slot)) {
+            skip("not a slot number");
+            continue;
+        }
+        if (slot < 1 || slot > slotCount) {
+            skip(QString("the chassis has %1 slots").arg(slotCount));
+            continue;
+        }
+        if (listed[static_cast<std::size_t>(slot - 1)]) {
+            skip("its slot is listed before");
+            continue;
+        }
+        listed[static_cast<std::size_t>(slot - 1)] = true;
+        last = std::max(last, slot);
+        const QString model = row->text(1);
+        if (model == kNoValue) {
+            skip("no Model value");
+            continue;
+        }
+        if (model == "N/A") {
+            if (auto* position = findChild<QWidget*>(QString("Slot_Panel%1").arg(slot - 1)))
+                position->hide();
+            continue;
+        }
+        Guarded([&] { CreateModulePanel(model, slot); },
+                [this](const std::string& text) { report(QString::fromStdString(text)); });
     }
-}
-
-void TChassisPanel::showSlot(QTreeWidget* units, int k, QWidget* position) {
-    const QTreeWidgetItem* row = units->topLevelItem(k);
-    if (!row)
-        throw std::runtime_error("The module table has no row for slot position " +
-                                 std::to_string(k + 1));
-    const QString model = row->text(1);
-    if (model == "N/A") {
-        position->hide();
-        return;
-    }
-    CreateModulePanel(model, wholeNumber(row->text(0)));
+    for (int slot = 1; slot <= last; ++slot)
+        if (!listed[static_cast<std::size_t>(slot - 1)]) {
+            report(QString("No module row for slot %1").arg(slot));
+            break;
+        }
 }
 
 TModulePanel* TChassisPanel::createModule(int index) {

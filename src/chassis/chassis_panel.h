@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chassis_host.h"
+#include "error_boundary.h"
 
 class QFrame;
 class QLabel;
@@ -45,8 +46,11 @@ class TChassisPanel : public QWidget {
     void FormCreate();
 
   private:
+    // Names a failure of this load in the status bar; only the first one is shown.
+    void report(const QString& text);
+    // A report of a step's failure by its fixed text.
+    ErrorReport failed(const QString& text);
     void readFanState();
-    void showSlot(QTreeWidget* units, int k, QWidget* position);
     void paintChassis(QPainter& p, const QRect& r) const;
     TModulePanel* createModule(int index);
 

@@ -38,13 +38,32 @@ void colourIndicators(const QString& status, LampWidget* lamp, LampWidget* strip
 
 }  // namespace
 
-int wholeNumber(const QString& text) {
+bool readWholeNumber(const QString& text, int& value) {
     bool ok = false;
     const QString t = text.startsWith('+') ? text.mid(1) : text;
     const int v = t.toInt(&ok, 10);
     if (!ok || t.isEmpty() || t.contains(' ') || t.startsWith('+'))
-        throw std::runtime_error("'" + text.toStdString() + "' is not a valid integer value");
+        return false;
+    value = v;
+    return true;
+}
+
+int wholeNumber(const QString& text) {
+    int v = 0;
+    if (!readWholeNumber(text, v))
+        throw std::runtime_error(quoted(text).toStdString() + " is not a valid integer value");
     return v;
+}
+
+QString quoted(const QString& text) {
+    constexpr qsizetype kMost = 24;
+    QString t = text.left(kMost + 1);
+    for (QChar& c : t)
+        if (!c.isPrint())
+            c = ' ';
+    if (t.size() > kMost)
+        t = t.left(kMost - 3) + "...";
+    return "'" + t + "'";
 }
 
 // ---- common face ----
@@ -157,12 +176,34 @@ void TLineCardPanel::ShowPortState(int slot) {
         const QString name = item->text(1);
         const QString status = item->text(2);
         const QString medium = item->text(4);
-        if (wholeNumber(name.mid(3, 1)) != slot)
+        // A row that cannot be read is left out; its lamps stay as drawn.
+        const auto skip = [&](const QString& why) {
+            host_->setStatusText("LED row " + quoted(item->text(0)) + " skipped: " + why);
+        };
+        if (name == kNoValue) {
+            skip("no LED Name value");
             continue;
-        const int port = wholeNumber(name.mid(5));
+        }
+        int ledSlot = 0, port = 0;
+        if (name.size() < 6 || !readWholeNumber(name.mid(3, 1), ledSlot) ||
+            !readWholeNumber(name.mid(5), port)) {
+            skip("name " + quoted(name) + " gives no slot and port");
+            continue;
+        }
+        if (ledSlot != slot)
+            continue;
+        if (status == kNoValue) {
+            skip("no LED Status value");
+            continue;
+        }
         QString suffix;
-        if (combination_)
+        if (combination_) {
+            if (port < 13 && medium == kNoValue) {
+                skip("no Medium Type value");
+                continue;
+            }
             suffix = port >= 13 || medium != "copper" ? "F" : "T";
+        }
         const QString n = QString::number(port);
         auto* lamp = findChild<LampWidget*>("Port" + n + "LedPanel" + suffix);
         auto* strip = findChild<LampWidget*>("Port" + n + "Panel" + suffix);
@@ -248,11 +289,28 @@ void TManagementPanel::ShowPortState(int slot) {
     QTreeWidget* cards = host_->cpuCardListView();
     for (int i = 0; i < cards->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = cards->topLevelItem(i);
-        if (wholeNumber(item->text(0)) != slot)
+        int itemSlot = 0;
+        if (!readWholeNumber(item->text(0), itemSlot)) {
+            host_->setStatusText("Management module row " + quoted(item->text(0)) +
+                                 " skipped: not a slot number");
+            continue;
+        }
+        if (itemSlot != slot)
             continue;
         const QString console = item->text(1), master = item->text(2), cpu = item->text(3),
                       portStatus = item->text(4), speed = item->text(5);
-        findChild<QWidget*>("Mgmt_LED1")->setVisible(portStatus != "off");
+        // A value the switch did not give leaves its lamp or picture as drawn.
+        static const char* const columns[] = {"Console", "Master", "CPU Utilization",
+                                              "Management Port Status", "Management Port Speed"};
+        for (int c = 1; c <= 5; ++c) {
+            if (item->text(c) == kNoValue) {
+                host_->setStatusText("Management module row " + quoted(item->text(0)) + ": no " +
+                                     columns[c - 1] + " value");
+                break;
+            }
+        }
+        if (portStatus != kNoValue)
+            findChild<QWidget*>("Mgmt_LED1")->setVisible(portStatus != "off");
         auto* led2 = findChild<LampWidget*>("Mgmt_LED2");
         if (speed == "link-0") {
             led2->hide();
@@ -263,10 +321,13 @@ void TManagementPanel::ShowPortState(int slot) {
             led2->setColor(artwork::kLime);
             led2->show();
         }
-        const bool rs232 = console == "rs232";
-        findChild<QWidget*>("Image_rs232")->setVisible(rs232);
-        findChild<QWidget*>("Image_usb")->setVisible(!rs232);
-        findChild<QWidget*>("Image_Master")->setVisible(master == "active");
+        if (console != kNoValue) {
+            const bool rs232 = console == "rs232";
+            findChild<QWidget*>("Image_rs232")->setVisible(rs232);
+            findChild<QWidget*>("Image_usb")->setVisible(!rs232);
+        }
+        if (master != kNoValue)
+            findChild<QWidget*>("Image_Master")->setVisible(master == "active");
         static const QStringList words = {"zero-LED",   "one-LED",    "two-LEDs",
                                           "three-LEDs", "four-LEDs",  "five-LEDs",
                                           "six-LEDs",   "seven-LEDs", "eight-LEDs"};

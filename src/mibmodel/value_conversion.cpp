@@ -411,32 +411,60 @@ std::string TimeTicksToText(std::uint32_t t) {
 }
 
 std::uint32_t TextToTimeTicks(const std::string& text) {
-    // Unsigned arithmetic wraps like the 32-bit value instead of overflowing.
-    auto num = [](const std::string& s) { return static_cast<std::uint64_t>(atolLike(s)); };
-    std::uint64_t total = 0;
-    std::string rest = text;
-    std::size_t at = rest.find("days");
-    std::size_t wordLength = 4;
-    if (at == std::string::npos) {
-        at = rest.find("day");
-        wordLength = 3;
+    // The forms TimeTicksToText writes, with or without the hundredths; nothing else, so that
+    // the value written is the one typed.
+    std::size_t pos = 0;
+    const auto blanks = [&] {
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
+    };
+    // Up to maxDigits digits (at least one); false when there are none or too many.
+    const auto number = [&](std::size_t maxDigits, std::uint64_t& value) {
+        const std::size_t from = pos;
+        value = 0;
+        while (pos < text.size() && isDigit(text[pos]) && pos - from < maxDigits)
+            value = value * 10 + static_cast<std::uint64_t>(text[pos++] - '0');
+        return pos > from && !(pos < text.size() && isDigit(text[pos]));
+    };
+    const auto literal = [&](const char* word) {
+        const std::size_t n = std::strlen(word);
+        if (text.compare(pos, n, word) != 0)
+            return false;
+        pos += n;
+        return true;
+    };
+    std::uint64_t days = 0, hours = 0, minutes = 0, seconds = 0, hundredths = 0;
+    blanks();
+    std::uint64_t first = 0;
+    if (!number(10, first))
+        badPartialValue();
+    if (pos < text.size() && isBlank(text[pos])) {
+        days = first;
+        blanks();
+        if (!literal("days") && !literal("day"))
+            badPartialValue();
+        literal(",");
+        blanks();
+        if (!number(10, hours))
+            badPartialValue();
+    } else {
+        hours = first;
     }
-    if (at != std::string::npos) {
-        total += num(rest.substr(0, at)) * 8640000u;
-        rest = rest.substr(at + wordLength);
+    if (!literal(":") || !number(2, minutes) || !literal(":") || !number(2, seconds) ||
+        minutes > 59 || seconds > 59)
+        badPartialValue();
+    if (literal(".")) {
+        const std::size_t from = pos;
+        if (!number(2, hundredths) || pos - from != 2)
+            badPartialValue();
     }
-    if (const std::size_t comma = rest.find(','); comma != std::string::npos)
-        rest = rest.substr(comma + 1);
-    if (const std::size_t colon = rest.find(':'); colon != std::string::npos) {
-        total += num(rest.substr(0, colon)) * 360000u;
-        rest = rest.substr(colon + 1);
-        if (const std::size_t second = rest.find(':'); second != std::string::npos) {
-            total += num(rest.substr(0, second)) * 6000u;
-            rest = rest.substr(second + 1);
-        }
-    }
-    if (const std::size_t dot = rest.find('.'); dot != std::string::npos)
-        total += num(rest.substr(0, dot)) * 100u + num(rest.substr(dot + 1));
+    blanks();
+    if (pos != text.size())
+        badPartialValue();
+    const std::uint64_t total =
+        days * 8640000u + hours * 360000u + minutes * 6000u + seconds * 100u + hundredths;
+    if (total > 0xffffffffu)
+        badPartialValue();
     return static_cast<std::uint32_t>(total);
 }
 

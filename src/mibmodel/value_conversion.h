@@ -19,6 +19,8 @@ std::string OctetsToHex(const std::string& octets);  // upper case, no separator
 std::string HexToOctets(const std::string& text);
 bool TryHexToOctets(const std::string& text, std::string& out);
 std::string TimeTicksToText(std::uint32_t ticks);
+// Reads "h:mm:ss.cc", "1 day h:mm:ss.cc" and "N days, h:mm:ss.cc", the hundredths optional;
+// any other text raises "Bad value of the associated SNMP variable's (partial) data!".
 std::uint32_t TextToTimeTicks(const std::string& text);
 std::string Counter64ToText(std::uint64_t value);
 std::string DoubleToText(double value);

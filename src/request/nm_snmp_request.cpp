@@ -36,14 +36,32 @@ bool isIntegerSyntax(std::uint32_t s) {
             return false;
     }
 }
-// A failed exchange leaves the bindings that were sent, with null values.
+// The bindings that were sent, with null values: what a failed exchange leaves.
+std::vector<VarBind> nullAnswer(const std::vector<VarBind>& sent) {
+    std::vector<VarBind> answer;
+    for (const VarBind& vb : sent)
+        answer.push_back({vb.oid, SnmpValue::null()});
+    return answer;
+}
+
 std::vector<VarBind> answerOf(const SnmpResponse& response, int status, const SnmpPdu& sent) {
     if (!response.vbs.empty() || status == 0)
         return response.vbs;
-    std::vector<VarBind> answer;
-    for (const VarBind& vb : sent.vbs)
-        answer.push_back({vb.oid, SnmpValue::null()});
-    return answer;
+    return nullAnswer(sent.vbs);
+}
+
+// An answer to a get names the objects asked, in their order; one to a get-next as many
+// objects, each past the one asked. Anything else is no data for these items.
+bool answerFits(PduType type, const std::vector<VarBind>& asked,
+                const std::vector<VarBind>& answer) {
+    if (answer.size() != asked.size())
+        return false;
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        if (type == PduType::Get ? answer[i].oid != asked[i].oid
+                                 : !oidLess(asked[i].oid, answer[i].oid))
+            return false;
+    }
+    return true;
 }
 
 bool isDateSyntax(std::uint32_t s) {
@@ -55,6 +73,10 @@ bool isDateSyntax(std::uint32_t s) {
 struct NmSNMPRequest::ReplyContext {
     bool readBack = false;
     Handler handler;
+    // A read: its kind and the bindings it asked for, to judge the answer by.
+    bool read = false;
+    PduType type = PduType::Get;
+    std::vector<VarBind> asked;
 };
 
 NmSNMPRequest::NmSNMPRequest()
@@ -268,13 +290,19 @@ bool NmSNMPRequest::Get(bool& ok, bool first) {
     int code = 0;
     std::string text;
     TranslateStatus(status, code, text);
+    const bool mismatch = code == 0 && !answerFits(type, pdu.vbs, response.vbs);
+    if (mismatch) {
+        code = kAnswerMismatch;
+        text = nmSnmpText(code);
+    }
     const bool tableNoSuchName = code == kNoSuchName && VarList.IsTableKind();
     if (code != 0) {
         ok = false;
         if (!tableNoSuchName)
             report(code, text);
     }
-    return absorb(answerOf(response, status, pdu), tableNoSuchName);
+    return absorb(mismatch ? nullAnswer(pdu.vbs) : answerOf(response, status, pdu),
+                  tableNoSuchName);
 }
 
 void NmSNMPRequest::GetAsync(bool& ok, Handler handler, void* owner, bool first) {
@@ -296,7 +324,13 @@ void NmSNMPRequest::GetAsync(bool& ok, Handler handler, void* owner, bool first)
         ok = false;
         return;
     }
-    ok = sendAsync(type, t, pdu, ReplyContext{true, std::move(handler)});
+    ReplyContext context;
+    context.readBack = true;
+    context.handler = std::move(handler);
+    context.read = true;
+    context.type = type;
+    context.asked = pdu.vbs;
+    ok = sendAsync(type, t, pdu, std::move(context));
 }
 
 bool NmSNMPRequest::sendAsync(PduType type, const SnmpTarget& target, const SnmpPdu& pdu,
@@ -334,6 +368,10 @@ void NmSNMPRequest::complete(const ReplyContext& context, const SnmpResponse& re
                 }
                 break;
             }
+        } else if (record.Code == 0 && context.read &&
+                   !answerFits(context.type, context.asked, response.vbs)) {
+            record.Code = kAnswerMismatch;
+            record.Text = nmSnmpText(kAnswerMismatch);
         } else if (record.Code == 0 && context.readBack) {
             record.Finished = !absorb(response.vbs, false);
         }
@@ -404,7 +442,10 @@ void NmSNMPRequest::SetAsync(bool& ok, Handler handler, void* owner, bool readBa
     }
     SnmpTarget t;
     const SnmpPdu pdu = prepareWrite(selection, values, t);
-    ok = sendAsync(PduType::Set, t, pdu, ReplyContext{readBack, std::move(handler)});
+    ReplyContext context;
+    context.readBack = readBack;
+    context.handler = std::move(handler);
+    ok = sendAsync(PduType::Set, t, pdu, std::move(context));
 }
 
 SnmpPdu NmSNMPRequest::prepareWrite(const std::string& selection,

@@ -197,6 +197,15 @@ NmSNMPRequest::WalkOutcome NmSNMPRequest::takeWalkAnswer(const SnmpResponse& res
         }
         return WalkOutcome::Failed;
     }
+    // A get-next answer holds one binding per column asked, a get-bulk answer at most the
+    // repetitions asked for: more, or a get-next answer with fewer, is not this request's.
+    const std::size_t most =
+        walk_.sent.size() * static_cast<std::size_t>(std::max(1, walk_.repetitions));
+    if (response.vbs.size() > most || (!bulk && response.vbs.size() != walk_.sent.size())) {
+        code = kAnswerMismatch;
+        text = nmSnmpText(code);
+        return WalkOutcome::Failed;
+    }
     WalkAssembly assembly = assembleRows(walk_.columns, response.vbs);
     if (assembly.refused) {
         // The rows before the fault are good; they come out before the failure.

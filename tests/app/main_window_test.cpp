@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -52,6 +53,7 @@ class ProfileCopy {
             order_.push_back(oid);
         lines_[oid] = oid + "|" + typeAndValue;
     }
+    void remove(const std::string& oid) { lines_.erase(oid); }
     // The LED table index of an LED name.
     std::string ledIndex(const std::string& name) const {
         const std::string prefix = kEquipment + ".6.1.1.2.";
@@ -63,7 +65,8 @@ class ProfileCopy {
     std::string write() {
         std::ofstream out(dir_ + "/switch.snmprec");
         for (const std::string& oid : order_)
-            out << lines_[oid] << '\n';
+            if (lines_.count(oid))
+                out << lines_[oid] << '\n';
         return dir_ + "/switch.snmprec";
     }
 
@@ -276,6 +279,71 @@ TEST_F(MainWindowTest, FixedSizeCentredOnTheScreen) {
     EXPECT_EQ(form->minimumSize(), form->size());
     EXPECT_EQ(form->maximumSize(), form->size());
     expectCentred(form.get());
+}
+
+// A row the panel cannot draw is skipped and named in the status bar in one short line; the
+// other cards, bays and lamps are drawn as the good rows say.
+TEST_F(MainWindowTest, BadRowsAreSkippedAndTheRestIsDrawn) {
+    const std::string power = kEquipment + ".2.1.1", models = kEquipment + ".4.1.1.4";
+    const std::string names = kEquipment + ".6.1.1.2";
+    struct Case {
+        const char* name;
+        std::function<void(ProfileCopy&)> edit;
+        std::string status;
+        int emptySlot;  // the slot position left as drawn, -1 for none
+    } cases[] = {
+        {"an LED name that gives no slot and port",
+         [&](ProfileCopy& p) { p.set(names + "." + p.ledIndex("Prt3/2"), "4|garbage"); },
+         "LED row '2' skipped: name 'garbage' gives no slot and port", -1},
+        {"a 64 KiB LED name",
+         [&](ProfileCopy& p) {
+             p.set(names + "." + p.ledIndex("Prt3/2"), "4|Prt3/" + std::string(65000, '2'));
+         },
+         "LED row '2' skipped: name 'Prt3/2222222222222222...' gives no slot and port", -1},
+        {"nine power rows",
+         [&](ProfileCopy& p) {
+             p.set(power + ".1.9", "2|9");
+             p.set(power + ".2.9", "2|2");
+             p.set(power + ".3.9", "2|1");
+             p.set(power + ".4.9", "2|2");
+         },
+         "Power row '9' skipped: the chassis has 8 bays", -1},
+        {"a power row without its type", [&](ProfileCopy& p) { p.remove(power + ".3.2"); },
+         "Power row '2' skipped: no Power Type value", -1},
+        {"a module without its model", [&](ProfileCopy& p) { p.remove(models + ".3"); },
+         "No module row for slot 3", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProfileCopy profile("corvane-b");
+        c.edit(profile);
+        SimProcess agent(profile.write());
+        ASSERT_TRUE(agent.ready());
+        auto form = open(agent.port());
+        TChassisPanel* panel = form->currentPanel();
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(form->statusText().toStdString(), c.status);
+        // Slots 1 to 8: MC-A, MC-B, LC7, LC1, LC6, N/A, LC4, LC10.
+        for (int k : {0, 1, 2, 3, 4, 6, 7}) {
+            if (k == c.emptySlot) {
+                EXPECT_EQ(moduleIn(panel, k), nullptr);
+                EXPECT_TRUE(shown(panel, QString("Slot_Panel%1").arg(k)));
+            } else {
+                EXPECT_NE(moduleIn(panel, k), nullptr) << "slot " << k + 1;
+            }
+        }
+        EXPECT_FALSE(shown(panel, "Slot_Panel5"));
+        EXPECT_TRUE(shown(panel, "Image_PW0ok"));
+        EXPECT_TRUE(shown(panel, "Image_PWDC2ok"));
+        EXPECT_TRUE(shown(panel, "Image_PWDC7ok"));
+        const bool typeMissing = c.status.find("Power Type") != std::string::npos;
+        EXPECT_EQ(shown(panel, "Image_PW1ok"), !typeMissing);
+        EXPECT_EQ(shown(panel, "Panel1"), typeMissing);  // the skipped bay stays covered
+        if (c.emptySlot != 2) {  // the first LED row lights Corvane-LC7 port 1
+            EXPECT_TRUE(shown(moduleIn(panel, 2), "P1PanelT") ||
+                        shown(moduleIn(panel, 2), "P1PanelF"));
+        }
+    }
 }
 
 // Renders the demo's main window for both chassis (into CORVANE_SHOT_DIR when set).

@@ -11,6 +11,11 @@
 #include "module_panels.h"
 #include "picture_folder.h"
 
+// Status texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace {
 
 using Rows = std::vector<QStringList>;
@@ -92,15 +97,12 @@ Rows fullPower() {
 
 }  // namespace
 
-TEST(ChassisPanel, SlotsArePlacedByIndexAndHiddenByPosition) {
+TEST(ChassisPanel, SlotsArePlacedAndHiddenByIndex) {
     FakeHost host;
     host.fanState = "in-operation";
     host.power = fullPower();
-    host.units = {{"3", "Corvane-LC2"},
-                  {"2", "N/A"},
-                  {"1", "Corvane-LC1 "},
-                  {"4", "Mystery"},
-                  {"5", "Corvane-MC-A"}};
+    host.units = {{"3", "Corvane-LC2"},  {"2", "N/A"}, {"1", "Corvane-LC1 "}, {"4", "Mystery"},
+                  {"5", "Corvane-MC-A"}, {"7", "N/A"}, {"6", "Corvane-LC2"}};
     TPanelCorvaneB panel(&host, nullptr);
     panel.LoadPanel();
     EXPECT_EQ(panel.size(), QSize(814, 878));
@@ -112,6 +114,10 @@ TEST(ChassisPanel, SlotsArePlacedByIndexAndHiddenByPosition) {
     EXPECT_EQ(moduleIn(&panel, 3), nullptr);  // unknown model: empty but visible
     EXPECT_TRUE(shown(&panel, "Slot_Panel3"));
     EXPECT_EQ(moduleIn(&panel, 4)->model(), "Corvane-MC-A");
+    EXPECT_FALSE(shown(&panel, "Slot_Panel6"));  // "N/A" for slot 7 in the sixth row
+    EXPECT_TRUE(shown(&panel, "Slot_Panel5"));   // slot 6, named in the seventh row
+    ASSERT_NE(moduleIn(&panel, 5), nullptr);
+    EXPECT_TRUE(moduleIn(&panel, 5)->isVisibleTo(&panel));
     EXPECT_EQ(host.status, "");
 }
 
@@ -157,26 +163,141 @@ TEST(ChassisPanel, PowerBaysAndFanTray) {
     }
 }
 
-TEST(ChassisPanel, FailuresGoToTheStatusPanel) {
-    {
-        FakeHost host;  // a ninth power row has no bay: the load stops before the slots
+// A row that cannot be drawn is skipped and named in the status bar (the first one only, on one
+// short line); every other card, bay and lamp is drawn as the good rows say.
+TEST(ChassisPanel, OneBadRowHidesNothingElse) {
+    const QString longName = "Prt2/" + QString(65000, '7');
+    struct Case {
+        const char* name;
+        bool corvaneA;
+        std::function<void(FakeHost&)> edit;
+        QString status;
+        std::function<void(QWidget*)> check;
+    } cases[] = {
+        {"an LED name that gives no slot and port", false,
+         [](FakeHost& h) {
+             h.leds.insert(h.leds.begin() + 1,
+                           {"9", "garbage", "steady-green", "ethernet", "copper"});
+             h.leds.push_back({"10", "Prt2", "steady-green", "ethernet", "copper"});
+         },
+         "LED row '9' skipped: name 'garbage' gives no slot and port", nullptr},
+        {"a 64 KiB LED name", false,
+         [&](FakeHost& h) {
+             h.leds.insert(h.leds.begin(), {"9", longName, "steady-green", "ethernet", "copper"});
+         },
+         "LED row '9' skipped: name 'Prt2/7777777777777777...' gives no slot and port", nullptr},
+        {"an LED row without its status", false, [](FakeHost& h) { h.leds[1][2] = kNoValue; },
+         "LED row '2' skipped: no LED Status value",
+         [](QWidget* p) { EXPECT_FALSE(shown(moduleIn(p, 1), "Port2Panel")); }},
+        {"a combination port without its medium", false,
+         [](FakeHost& h) {
+             h.leds.push_back({"9", "Prt3/4", "steady-green", "ethernet", kNoValue});
+         },
+         "LED row '9' skipped: no Medium Type value",
+         [](QWidget* p) {
+             EXPECT_FALSE(shown(moduleIn(p, 2), "Port4PanelT"));
+             EXPECT_FALSE(shown(moduleIn(p, 2), "Port4PanelF"));
+         }},
+        {"nine power rows on Corvane-B", false,
+         [](FakeHost& h) {
+             h.power.push_back({"9", "exist", "in-operation", "AC"});
+         },
+         "Power row '9' skipped: the chassis has 8 bays", nullptr},
+        {"two power rows on Corvane-A", true, [](FakeHost& h) { h.power.resize(2); },
+         "No power row for bay 3",
+         [](QWidget* p) {
+             EXPECT_TRUE(shown(p, "Image_PW1ok"));
+             for (int bay : {2, 3}) {
+                 EXPECT_TRUE(shown(p, QString("Panel%1").arg(bay)));
+                 EXPECT_FALSE(shown(p, QString("Image_PWDC%1failed").arg(bay)));
+             }
+         }},
+        {"a power row without its type", false,
+         [](FakeHost& h) {
+             h.power[1][3] = kNoValue;
+             h.power[2] = {"3", "exist", "failed", "DC"};
+         },
+         "Power row '2' skipped: no Power Type value",
+         [](QWidget* p) {
+             EXPECT_TRUE(shown(p, "Panel1"));  // as drawn: covered
+             for (const char* n :
+                  {"Image_PW1ok", "Image_PW1failed", "Image_PWDC1ok", "Image_PWDC1failed"})
+                 EXPECT_FALSE(shown(p, n)) << n;
+             EXPECT_TRUE(shown(p, "Image_PWDC2failed"));  // the next bay as its own row says
+             EXPECT_FALSE(shown(p, "Panel2"));
+         }},
+        {"a module row missing", false, [](FakeHost& h) { h.units.erase(h.units.begin() + 3); },
+         "No module row for slot 4",
+         [](QWidget* p) {
+             EXPECT_TRUE(shown(p, "Slot_Panel3"));  // as drawn: empty
+             EXPECT_EQ(moduleIn(p, 3), nullptr);
+         }},
+        {"a module row without its model", false, [](FakeHost& h) { h.units[3][1] = kNoValue; },
+         "Module row '4' skipped: no Model value",
+         [](QWidget* p) { EXPECT_EQ(moduleIn(p, 3), nullptr); }},
+        {"a module row that names no slot", false,
+         [](FakeHost& h) {
+             h.units.insert(h.units.begin(), {"x", "Corvane-LC2"});
+             h.units.push_back({"9", "Corvane-LC2"});
+         },
+         "Module row 'x' skipped: not a slot number", nullptr},
+        {"a management module row that names no slot", false,
+         [](FakeHost& h) {
+             h.cpuCards.insert(h.cpuCards.begin(),
+                               {"x", "usb", "active", "one-LED", "off", "link-0"});
+         },
+         "Management module row 'x' skipped: not a slot number", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeHost host;
+        host.fanState = "in-operation";
         host.power = fullPower();
-        host.power.push_back({"9", "exist", "in-operation", "AC"});
-        host.units = {{"1", "Corvane-LC2"}};
-        TPanelCorvaneB panel(&host, nullptr);
-        panel.LoadPanel();
-        EXPECT_EQ(host.status, "Get Slot Information Failed");
-        EXPECT_EQ(moduleIn(&panel, 0), nullptr);
-    }
-    {
-        FakeHost host;  // the 4-slot chassis looks at four rows whatever the table holds
-        host.power = fullPower();
-        host.units = {{"1", "Corvane-LC2"}, {"x", "Corvane-LC2"}, {"3", "Corvane-LC2"}};
-        TPanelCorvaneA panel(&host, nullptr);
-        panel.LoadPanel();
-        EXPECT_EQ(host.status, "'x' is not a valid integer value");
-        EXPECT_NE(moduleIn(&panel, 0), nullptr);
-        EXPECT_EQ(moduleIn(&panel, 2), nullptr);  // rows after a failing one are not looked at
+        if (c.corvaneA)
+            host.power.resize(4);
+        // Slot 4 holds the card whose row goes missing; slot 5 is empty.
+        host.units = {{"1", "Corvane-MC-A"}, {"2", "Corvane-LC2"}, {"3", "Corvane-LC7"},
+                      {"4", "Corvane-LC1"},  {"5", "N/A"},         {"6", "Corvane-LC6"}};
+        if (c.corvaneA)
+            host.units.resize(4);
+        host.leds = {{"1", "Prt2/1", "steady-green", "ethernet", "fiber"},
+                     {"2", "Prt2/2", "steady-amber", "ethernet", "fiber"},
+                     {"3", "Prt3/5", "steady-green", "ethernet", "copper"},
+                     {"4", "Prt4/6", "steady-green", "ethernet", "copper"},
+                     {"5", "Prt6/8", "steady-green", "ethernet", "fiber"}};
+        host.cpuCards = {{"1", "usb", "active", "two-LEDs", "off", "link-100"}};
+        c.edit(host);
+        std::unique_ptr<TChassisPanel> panel;
+        if (c.corvaneA)
+            panel = std::make_unique<TPanelCorvaneA>(&host, nullptr);
+        else
+            panel = std::make_unique<TPanelCorvaneB>(&host, nullptr);
+        panel->LoadPanel();
+        EXPECT_EQ(host.status.toStdString(), c.status.toStdString());
+        EXPECT_LE(host.status.size(), 120);
+        // Everything the good rows say is drawn.
+        QWidget* p = panel.get();
+        EXPECT_TRUE(shown(p, "Fan_Panel"));
+        EXPECT_TRUE(shown(p, "Image_PW0ok"));
+        EXPECT_FALSE(shown(p, "Panel0"));
+        ASSERT_NE(moduleIn(p, 0), nullptr);
+        EXPECT_FALSE(shown(moduleIn(p, 0), "Image_CPU3"));
+        ASSERT_NE(moduleIn(p, 1), nullptr);
+        EXPECT_TRUE(shown(moduleIn(p, 1), "Port1Panel"));
+        ASSERT_NE(moduleIn(p, 2), nullptr);
+        EXPECT_TRUE(shown(moduleIn(p, 2), "Port5PanelT"));
+        if (!c.corvaneA) {
+            EXPECT_TRUE(shown(p, "Image_PW7ok"));
+            EXPECT_FALSE(shown(p, "Slot_Panel4"));  // "N/A" hides slot 5, not another
+            ASSERT_NE(moduleIn(p, 5), nullptr);
+            EXPECT_TRUE(shown(moduleIn(p, 5), "Port8Panel"));
+            if (std::string(c.name).find("module row") == std::string::npos) {
+                ASSERT_NE(moduleIn(p, 3), nullptr);
+                EXPECT_TRUE(shown(moduleIn(p, 3), "Port6Panel"));
+            }
+        }
+        if (c.check)
+            c.check(p);
     }
 }
 

@@ -77,12 +77,37 @@ TEST(Conversion, TimeTicksBothWays) {
         EXPECT_EQ(TimeTicksToText(c.ticks), c.text);
         EXPECT_EQ(TextToTimeTicks(c.text), c.ticks) << c.text;
     }
+    // Every text shown reads back as its value.
+    for (std::uint64_t t = 0; t <= 0xffffffffu; t += 429497 + t / 7) {
+        const auto ticks = static_cast<std::uint32_t>(t);
+        EXPECT_EQ(TextToTimeTicks(TimeTicksToText(ticks)), ticks) << TimeTicksToText(ticks);
+    }
     const struct {
         const char* text;
         std::uint32_t ticks;
-    } parsed[] = {{"1:02:03", 372000}, {"42", 0}, {"", 0}, {"5.07", 507}, {"3 days", 25920000}};
+    } parsed[] = {{"1:02:03", 372300},
+                  {" 0:00:07.05 ", 705},
+                  {"1 day 1:02:03", 8640000 + 372300},
+                  {"3 days, 0:00:00", 25920000},
+                  {"0:1:2.03", 6203}};
     for (const auto& c : parsed)
         EXPECT_EQ(TextToTimeTicks(c.text), c.ticks) << c.text;
+    // What cannot be read whole is refused, never written as another value.
+    for (const char* bad : {"42", "100", "", "5.07", "3 days", "1:02", "1:60:00", "1:00:60",
+                            "1:02:03.4", "1:02:03.456", "1:02:03x", "-1:00:00.00",
+                            "497 days, 2:27:52.96", "1 week 0:00:00.00", "1 day, x"}) {
+        EXPECT_THROW(
+            {
+                try {
+                    TextToTimeTicks(bad);
+                } catch (const NmSNMPException& e) {
+                    EXPECT_EQ(e.code(), -518) << bad;
+                    throw;
+                }
+            },
+            NmSNMPException)
+            << bad;
+    }
 }
 
 TEST(Conversion, DateAndTimeWithAndWithoutOffset) {
@@ -193,7 +218,7 @@ TEST(Conversion, TextToSentValuePerSyntax) {
         {synOid, "1.3.6.1", SnmpValue::fromOid({1, 3, 6, 1})},
         {synIpAddress, "10.0.0.1", SnmpValue::fromIpAddress(10, 0, 0, 1)},
         {synIpAddress2, " 192.168.1.254 ", SnmpValue::fromIpAddress(192, 168, 1, 254)},
-        {synTimeTicks, "1:02:03", SnmpValue::fromUnsigned(SnmpType::TimeTicks, 372000)},
+        {synTimeTicks, "1:02:03", SnmpValue::fromUnsigned(SnmpType::TimeTicks, 372300)},
         {synCounter64, "18446744073709551615",
          SnmpValue::fromUnsigned(SnmpType::Counter64, 18446744073709551615u)},
         {synCounter64, "12.9", SnmpValue::fromUnsigned(SnmpType::Counter64, 12)},
@@ -252,6 +277,8 @@ TEST(Conversion, TextToSentRejectsOutOfRangeAndBadAddresses) {
         {synInteger, "", -3, " Empty value is not allowed!"},
         {synUInteger32, " ", -3, nullptr},
         {synTimeTicks, "", -3, nullptr},
+        {synTimeTicks, "100", -518, nullptr},
+        {synTimeTicks, "1:02", -518, nullptr},
         {synCounter64, "", -3, nullptr},
         {synCounter64, "12abc", -8, nullptr},
         {synOid, "", -3, nullptr},

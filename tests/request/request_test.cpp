@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "global_session.h"
+#include "hostile_agent_process.h"
 #include "messages.h"
 #include "nm_snmp_request.h"
 #include "pdu_log.h"
@@ -657,4 +658,90 @@ TEST_F(RequestTest, InactiveRequestSendsNothing) {
     r->GetAsync(ok, {}, this, true);
     EXPECT_FALSE(ok);
     EXPECT_TRUE(pdus().empty());
+}
+
+// A read whose answer does not fit what it asked is a failure with a status text, never data,
+// with get (scalars) and with either kind of walk, synchronous or not.
+TEST_F(RequestTest, AnswersThatDoNotFitTheRequestAreFailures) {
+    const std::vector<std::vector<std::string>> faults = {{"fewer", "--keep", "1"},
+                                                          {"more", "--extra", "2"}};
+    for (const auto& fault : faults) {
+        SCOPED_TRACE(fault[0]);
+        std::vector<std::string> options(fault.begin() + 1, fault.end());
+        options.insert(options.end(),
+                       {"--community", std::string(kReadCommunity) + "/" + kWriteCommunity});
+        corvane::test::HostileAgentProcess agent(fault[0], options,
+                                                 (dir_ / "switch.snmprec").string());
+        ASSERT_TRUE(agent.ready()) << agent.errorOutput();
+        for (bool async : {false, true}) {
+            SCOPED_TRACE(async ? "async" : "sync");
+            auto r = request(kSystem, vlScalar);
+            r->Device.Port = agent.port();
+            r->VarList.Item(3).Value = "stale";
+            errors_.clear();
+            bool ok = true;
+            if (!async) {
+                r->Get(ok, true);
+                EXPECT_FALSE(ok);
+                EXPECT_EQ(errors_, std::vector<int>({-530}));
+                EXPECT_EQ(r->VarList.Item(0).Value, "");  // as after a time-out
+                EXPECT_EQ(r->VarList.Item(3).Value, "");
+            } else {
+                NmSNMPError end;
+                bool done = false;
+                r->GetAsync(
+                    ok,
+                    [&](NmSNMPError& e, NmSNMPVarList&) {
+                        end = e;
+                        done = true;
+                    },
+                    this, true);
+                ASSERT_TRUE(ok);
+                (void)QTest::qWaitFor([&] { return done; }, 5000);
+                EXPECT_EQ(end.Code, -530);
+                EXPECT_EQ(end.Text, "The agent's answer does not match the request!");
+                EXPECT_EQ(r->VarList.Item(3).Value, "stale");  // nothing absorbed
+            }
+            for (int version : {0, 1}) {
+                auto t = request(kSparse, vlTable, 1, version);
+                t->Device.Port = agent.port();
+                const Walked w = walk(*t, async);
+                EXPECT_TRUE(w.finished) << "version " << version;
+                EXPECT_TRUE(w.rows.empty()) << "version " << version;
+                EXPECT_EQ(w.code, -530) << "version " << version << ": " << w.text;
+            }
+        }
+        EXPECT_LE(agent.requestCount(), 60u);
+    }
+}
+
+// A request the agent did not answer the first time is sent again, and the answer to the
+// second one completes it.
+TEST_F(RequestTest, AnAnswerToARetransmissionCompletesTheRequest) {
+    corvane::test::HostileAgentProcess agent("silence",
+                                             {"--from", "1", "--times", "1", "--community",
+                                              std::string(kReadCommunity) + "/" + kWriteCommunity},
+                                             (dir_ / "switch.snmprec").string());
+    ASSERT_TRUE(agent.ready()) << agent.errorOutput();
+    auto r = request(kSystem, vlScalar);
+    r->Device.Port = agent.port();
+    r->Timeout = 30;
+    bool ok = false;
+    NmSNMPError end;
+    bool done = false;
+    r->GetAsync(
+        ok,
+        [&](NmSNMPError& e, NmSNMPVarList&) {
+            end = e;
+            done = true;
+        },
+        this, true);
+    ASSERT_TRUE(ok);
+    (void)QTest::qWaitFor([&] { return done; }, 5000);
+    EXPECT_TRUE(done);
+    EXPECT_EQ(end.Code, 0) << end.Text;
+    EXPECT_EQ(r->VarList.Item(3).Value, "sw1");
+    EXPECT_EQ(agent.requestCount(), 2u);
+    (void)QTest::qWaitFor([&] { return r->PendingReplies == 0; }, 1000);
+    EXPECT_EQ(r->PendingReplies, 0);
 }
