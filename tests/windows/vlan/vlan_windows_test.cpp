@@ -354,16 +354,24 @@ TEST_F(VlanWindowTest, AggregationWindowStaysOpenWhileReading) {
 // ---- the menu entries ----
 
 // Each window opens from its menu entry through the registry, modally, with the entry's caption,
-// and reads without an error status.
+// and reads without an error status from an agent that answers after 20 ms, as a switch on a
+// network does, with one request per row and one for the end of the table (SNMPv1).
 TEST_F(VlanWindowTest, TheMenuEntriesOpenTheWindowsAndEachReads) {
-    startAgent("corvane-b");
-    const char* classes[] = {"TAggregatorPortTableForm", "TPBridgeConfigForm",
-                             "TPortCapabilities8021dForm", "TVLanPortInfomationForm",
-                             "TProtocolVLANGroupForm"};
-    for (const char* windowClass : classes) {
+    startAgent("corvane-a", {"--delay", "20"});
+    const auto rows = [](const std::string& column) {
+        return profileColumn("corvane-a", column).size();
+    };
+    const std::pair<const char*, std::size_t> windows[] = {
+        {"TAggregatorPortTableForm", rows(std::string(kAggPortEntry) + ".2") + 1},
+        {"TPBridgeConfigForm", 1},
+        {"TPortCapabilities8021dForm", rows(kCapabilityColumn) + 1},
+        {"TVLanPortInfomationForm", rows(std::string(kPortVlanEntry) + ".1") + 1},
+        {"TProtocolVLANGroupForm", rows("1.3.6.1.2.1.17.7.1.5.1.1.3") + 1}};
+    for (const auto& [windowClass, requests] : windows) {
         SCOPED_TRACE(windowClass);
         const MenuEntry& entry = entryOf(windowClass);
         EXPECT_TRUE(DedicatedWindows().Contains(windowClass));
+        const std::size_t before = pdus().size();
         bool looked = false;
         corvane::test::onNextDialog([&](QDialog* d) {
             auto* form = qobject_cast<TDedicatedForm*>(d);
@@ -375,8 +383,9 @@ TEST_F(VlanWindowTest, TheMenuEntriesOpenTheWindowsAndEachReads) {
             EXPECT_TRUE(bar->currentMessage().startsWith("Get: Ok."))
                 << bar->currentMessage().toStdString();
             if (auto* list = form->findChild<QTreeWidget*>()) {
-                EXPECT_GE(list->topLevelItemCount(), 2);
+                EXPECT_EQ(static_cast<std::size_t>(list->topLevelItemCount()), requests - 1);
             }
+            EXPECT_EQ(pdus().size() - before, requests);
             looked = true;
             form->close();
         });
