@@ -165,8 +165,9 @@ TEST_F(InterfaceWindows, CountersArePolledEverySecond) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return pdus("get").size() >= 3; }, 5000));
     QTest::qWait(50);
     const std::uint64_t delta = number(cell(*w, 0, Counters::Delta));
-    EXPECT_GE(delta, 20u);  // 41 a second, give or take the timer's jitter
-    EXPECT_LE(delta, 90u);
+    // 41 a second: about one second's growth, or a few on a busy machine.
+    EXPECT_GE(delta, 20u);
+    EXPECT_LE(delta, 250u);
     EXPECT_EQ(cell(*w, 0, Counters::Rate), cell(*w, 0, Counters::Delta));
     EXPECT_GT(number(cell(*w, 0, Counters::Peak)), 0u);
     EXPECT_TRUE(QString::fromStdString(cell(*w, 0, Counters::PeakAt))
@@ -199,7 +200,7 @@ TEST_F(InterfaceWindows, PauseKeepsTheNumbersAndStartCoversThePause) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return pdus("get").size() > reads; }, 3000));
     QTest::qWait(50);
     EXPECT_GT(number(cell(*w, kRequestVariables, Counters::Value)), number(value));
-    // At least the 2.5 s of the pause at 320 a second.
-    EXPECT_GE(number(cell(*w, kRequestVariables, Counters::Delta)), 800u);
+    // The 2.5 s of the pause at 320 a second, not one interval's 320.
+    EXPECT_GE(number(cell(*w, kRequestVariables, Counters::Delta)), 750u);
     w->close();
 }
