@@ -229,9 +229,9 @@ TEST_F(MenuWalk, EveryEnabledDedicatedWindowReadsAndShowsData) {
             continue;
         SCOPED_TRACE(entry.Window);
         const QString caption = QString::fromUtf8(entry.Title) + "127.0.0.1";
-        bool inspected = false;
+        bool looked = false;
         // Runs inside the window's modal loop; closes the window in every case.
-        const auto inspect = [&] {
+        const auto examine = [&] {
             auto* window = qobject_cast<TDedicatedForm*>(QApplication::activeModalWidget());
             ASSERT_NE(window, nullptr);
             const QPointer<TDedicatedForm> guard(window);
@@ -239,7 +239,7 @@ TEST_F(MenuWalk, EveryEnabledDedicatedWindowReadsAndShowsData) {
                 if (guard)
                     guard->reject();
             });
-            inspected = true;
+            looked = true;
             EXPECT_EQ(window->windowTitle(), caption);
             ASSERT_TRUE(QTest::qWaitFor([&] { return !guard || settled(window); }, 20000))
                 << "still reading";
@@ -268,7 +268,7 @@ TEST_F(MenuWalk, EveryEnabledDedicatedWindowReadsAndShowsData) {
                     QTimer::singleShot(10, *poll);
                 return;
             }
-            inspect();
+            examine();
         };
         QTimer::singleShot(0, *poll);
         // Whatever happens, no window stays open for good.
@@ -280,7 +280,7 @@ TEST_F(MenuWalk, EveryEnabledDedicatedWindowReadsAndShowsData) {
         });
         giveUp.start(60000);
         EXPECT_TRUE(OpenDedicatedWindow(entry, caption, form_->sharedBindings()));
-        EXPECT_TRUE(inspected);
+        EXPECT_TRUE(looked);
         *poll = nullptr;
         ++opened;
     }
