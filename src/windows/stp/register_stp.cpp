@@ -2,6 +2,7 @@
 #include "dedicated_windows.h"
 #include "error_boundary.h"
 #include "nm_snmp_request2_edits.h"
+#include "tmstp_vlan_unit_form.h"
 #include "tspanning_tree_algorithm_form.h"
 #include "tstp_info.h"
 
@@ -15,6 +16,10 @@ void RegisterStpWindows(DedicatedWindowRegistry& registry) {
         if (NmSNMPRequest2Edits* version = c.Shared.StpVersionBinding)
             Guarded([version] { version->Get(); }, {});
         TSTP_Info window(c);
+        window.exec();
+    });
+    registry.Register("TMSTPVLANUnitForm", [](const DedicatedWindowContext& c) {
+        TMSTPVLANUnitForm window(c);
         window.exec();
     });
 }
