@@ -2,6 +2,7 @@
 #include "dedicated_windows.h"
 #include "error_boundary.h"
 #include "nm_snmp_request2_edits.h"
+#include "tmstp_port_state_form.h"
 #include "tmstp_vlan_unit_form.h"
 #include "tspanning_tree_algorithm_form.h"
 #include "tstp_info.h"
@@ -20,6 +21,10 @@ void RegisterStpWindows(DedicatedWindowRegistry& registry) {
     });
     registry.Register("TMSTPVLANUnitForm", [](const DedicatedWindowContext& c) {
         TMSTPVLANUnitForm window(c);
+        window.exec();
+    });
+    registry.Register("TMSTPPortStateForm", [](const DedicatedWindowContext& c) {
+        TMSTPPortStateForm window(c);
         window.exec();
     });
 }
