@@ -120,7 +120,8 @@ TEST_F(MstpPortState, ClosingWhileTheTableIsReadIsRefused) {
     const std::size_t requests = pduCount();
     window.BT_Stop->click();
     ASSERT_TRUE(waitReady(window));
-    EXPECT_EQ(pduCount(), requests);  // the answer under way ends the read
+    // The request under way (perhaps not logged yet) is the last one.
+    EXPECT_LE(pduCount(), requests + 1);
     EXPECT_TRUE(statusOf(window.StatusBar).contains("Stop, SNMP Request is not active."))
         << statusOf(window.StatusBar).toStdString();
     window.close();

@@ -67,7 +67,7 @@ TEST_F(StpAlgorithm, EnablingShowsTheProgressDialogAndReadsAgain) {
     QString caption, prompt;
     int maximum = 0;
     bool hasCloseBox = true;
-    std::size_t setsDuringDialog = 0;
+    bool writeStarted = false;
     const std::size_t before = pduCount();
     corvane::test::onNextDialog([&](QDialog* d) {
         caption = d->windowTitle();
@@ -76,7 +76,8 @@ TEST_F(StpAlgorithm, EnablingShowsTheProgressDialogAndReadsAgain) {
             prompt = p->text();
         if (auto* bar = d->findChild<QProgressBar*>())
             maximum = bar->maximum();
-        setsDuringDialog = setsSince(before).size();
+        // Under way, or answered already (the agent logs a request before it answers).
+        writeStarted = window->Binding->Busy || !setsSince(before).empty();
         d->reject();  // no way to dismiss it: it runs its time
     });
     window->BT_Set->click();
@@ -84,7 +85,7 @@ TEST_F(StpAlgorithm, EnablingShowsTheProgressDialogAndReadsAgain) {
     EXPECT_EQ(prompt, "Enable STP is processing...");
     EXPECT_EQ(maximum, 80);
     EXPECT_FALSE(hasCloseBox);
-    EXPECT_EQ(setsDuringDialog, 1u);  // the write runs while the dialog stands
+    EXPECT_TRUE(writeStarted);  // the write runs while the dialog stands
     EXPECT_TRUE(waitIdle(window->Binding));
     EXPECT_EQ(setsSince(before), std::vector<std::string>{state + "=2:3"});
     EXPECT_EQ(pdus().back(), "get " + state);
