@@ -1,0 +1,34 @@
+// The pieces the spanning-tree windows are laid out from, in the look of the generic windows:
+// a button column on the right (with the sunken count box over "Samples" where the window has a
+// list), the window's content on the left and a one-panel status bar at the bottom.
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+class QDialog;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+class QWidget;
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name);
+// The sunken box that shows a list's row count.
+QLabel* MakeCountBox(QWidget* parent, const char* name);
+QLabel* MakeSamplesLabel(QWidget* parent);
+QLabel* MakeHiddenText(QWidget* parent, const char* name);
+QStatusBar* MakeStatusBar(QWidget* parent);
+QTreeWidget* MakeListView(QWidget* parent, const char* name);
+// Edits and combo boxes of a form, at the width of the generic row editor.
+int FieldWidth();
+
+// The controls one below the other, at the button column's width, in a column of their own.
+QWidget* MakeButtonColumn(QWidget* parent, std::initializer_list<QWidget*> controls);
+// The window's layout: content on the left, the button column on the right, the status bar
+// below both.
+void LayOutWindow(QDialog* window, QLayout* content, QWidget* buttons, QStatusBar* status);
+// Gives a control that only shows a value the system menu colour.
+void ShowAsStatusOnly(QWidget* control);
