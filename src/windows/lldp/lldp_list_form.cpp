@@ -175,9 +175,8 @@ void TLLDPListForm::showEvent(QShowEvent* event) {
 
 void TLLDPListForm::firstRead() {
     if (setup_.Synchronous) {
-        Guarded([this] { Binding->Get(); }, Binding->StatusLine());
+        readSynchronously();
         Binding->Request.Timeout = kRemoteTimeout;
-        readEnded();
         return;
     }
     Complete = false;
@@ -194,6 +193,16 @@ void TLLDPListForm::startRead() {
             updateCount();
         },
         [this](const std::string& text) { readRaised(text); });
+}
+
+void TLLDPListForm::readSynchronously() {
+    Guarded([this] { Binding->Get(); }, Binding->StatusLine());
+    readEnded();
+    if (closeAfterRead_) {
+        const int result = *closeAfterRead_;
+        closeAfterRead_.reset();
+        done(result);
+    }
 }
 
 void TLLDPListForm::readRaised(const std::string& text) {
@@ -214,8 +223,7 @@ void TLLDPListForm::readEnded() {
 
 void TLLDPListForm::RefreshClick() {
     if (setup_.Synchronous) {
-        Guarded([this] { Binding->Get(); }, Binding->StatusLine());
-        readEnded();
+        readSynchronously();
         return;
     }
     if (!Complete) {
@@ -309,6 +317,12 @@ bool TLLDPListForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TLLDPListForm::done(int result) {
+    if (!Binding->Async && Binding->Busy) {
+        // Called from inside the read: waiting here for it to end would wait for ever.
+        Binding->Request.Active = false;
+        closeAfterRead_ = result;
+        return;
+    }
     ListView->clearSelection();
     TDedicatedForm::done(result);
 }

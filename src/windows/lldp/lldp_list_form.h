@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,7 @@ class TLLDPListForm : public TDedicatedForm {
     void buildEditArea();
     void firstRead();
     void startRead();
+    void readSynchronously();
     void readRaised(const std::string& text);
     void readEnded();
     void updateCount();
@@ -106,4 +108,7 @@ class TLLDPListForm : public TDedicatedForm {
     std::unique_ptr<TLLDPTlvDialog> tlvDialog_;
     std::string setError_;  // a refused write, shown once the set cycle is over
     bool firstReadQueued_ = false;
+    // A close asked for while a synchronous read runs (its rows let events run): done once
+    // the read has returned.
+    std::optional<int> closeAfterRead_;
 };

@@ -2,6 +2,7 @@
 // table, the local system data, every menu entry through the registry, and pictures.
 #include <QCheckBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -135,6 +136,39 @@ TEST_F(LldpDataWindows, TheRemoteTableReadsSynchronouslyAndAlways) {
     }
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(statusOf(w->Binding).startsWith("Get: Ok."));
+}
+
+// Closing the remote table while its synchronous read runs ends the read at its next row and
+// closes the window then, without waiting out the read.
+TEST_F(LldpDataWindows, ClosingDuringTheSynchronousReadEndsItAtTheNextRow) {
+    startAgent({"--delay", "100"});
+    auto w = std::make_unique<TLLDPRemoteForm>(contextOf("TLLDPRemoteForm"));
+    QElapsedTimer closing;
+    QTimer::singleShot(350, w.get(), [&] {
+        closing.start();
+        w->close();
+    });
+    w->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closing.isValid() && !w->isVisible(); }, 15000));
+    EXPECT_LT(closing.elapsed(), 1000);
+    EXPECT_LT(w->ListView->topLevelItemCount(), 8);
+    EXPECT_FALSE(w->Binding->Busy);
+}
+
+// A read the agent never answers says so in the status bar and leaves the window usable.
+TEST_F(LldpDataWindows, AReadThatFailsSaysSoAndUnlocksTheWindow) {
+    agent_->stop();  // nothing answers on its port any more
+    auto w = std::make_unique<TLLDPDot3LinkAggForm>(contextOf("TLLDPDot3LinkAggForm"));
+    w->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Complete; }, 10000));
+    EXPECT_FALSE(w->Binding->Busy);
+    const QString status = statusOf(w->Binding);
+    EXPECT_TRUE(status.startsWith("Get:")) << status.toStdString();
+    EXPECT_FALSE(status.startsWith("Get: Ok.")) << status.toStdString();
+    EXPECT_EQ(w->ListView->topLevelItemCount(), 0);
+    w->BT_Refresh->click();
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(w->Binding->Busy);
 }
 
 TEST_F(LldpDataWindows, LocalSystemDataShowsTheCapabilitiesAsNames) {
