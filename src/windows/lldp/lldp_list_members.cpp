@@ -127,7 +127,7 @@ TLLDPDot3RemoteLinkAggForm::TLLDPDot3RemoteLinkAggForm(const DedicatedWindowCont
 TLLDPRemoteDataCapabilitiesForm::TLLDPRemoteDataCapabilitiesForm(
     const DedicatedWindowContext& context)
     : TLLDPListForm(
-          context, dataTable(dtLldpMedRemoteCapabilities, 3, bindingOf<NewRequest2Edits8>(), 760)) {
+          context, dataTable(dtLldpMedRemoteCapabilities, 3, bindingOf<NewRequest2Edits8>(), 900)) {
 }
 
 TLLDPRemoteForm::TLLDPRemoteForm(const DedicatedWindowContext& context)

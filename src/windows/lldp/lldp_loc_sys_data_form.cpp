@@ -82,7 +82,7 @@ TLLDPLocSysDataForm::TLLDPLocSysDataForm(const DedicatedWindowContext& context)
     };
     connect(BT_Refresh, &QPushButton::clicked, this, [this] { RefreshClick(); });
     connect(BT_Close, &QPushButton::clicked, this, [this] { close(); });
-    resize(Scaled(620), Scaled(260));
+    resize(Scaled(720), Scaled(230));
 }
 
 void TLLDPLocSysDataForm::showEvent(QShowEvent* event) {

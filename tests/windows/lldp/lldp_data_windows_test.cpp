@@ -213,40 +213,44 @@ TEST_F(LldpDataWindows, EveryLldpMenuEntryOpensAndReads) {
             std::string(e.Window).rfind("TLLDP", 0) == 0)
             classes.insert(e.Window);
     EXPECT_EQ(classes.size(), 11u);
-    for (const std::string& cls : classes) {
-        SCOPED_TRACE(cls);
-        ASSERT_TRUE(DedicatedWindows().Contains(cls));
-        const MenuEntry& entry = entryOf(cls);
-        QString caption, status;
-        bool data = false;
-        int polls = 0;
-        // Polled from timers, so that nothing waits inside a synchronous read.
-        std::function<void()> poll = [&] {
-            auto* form = qobject_cast<TDedicatedForm*>(QApplication::activeModalWidget());
-            NmSNMPRequest2Edits* b =
-                form && !form->Bindings().empty() ? form->Bindings().front().get() : nullptr;
-            const bool done = b && !b->Busy && statusOf(b).startsWith("Get:");
-            if (!done && ++polls < 750) {
-                QTimer::singleShot(20, poll);
-                return;
-            }
-            if (!form)
-                return;
-            caption = form->windowTitle();
-            status = b ? statusOf(b) : QString();
-            if (auto* view = form->findChild<QTreeWidget*>("ListView"))
-                data = view->topLevelItemCount() > 0;
-            else
-                for (QLineEdit* e : form->findChildren<QLineEdit*>())
-                    data = data || !e->text().isEmpty();
-            form->close();
-        };
-        QTimer::singleShot(0, poll);
-        const QString title = QString::fromUtf8(entry.Title) + "127.0.0.1";
-        ASSERT_TRUE(OpenDedicatedWindow(entry, title, noSharedBindings()));
-        EXPECT_EQ(caption, title);
-        EXPECT_TRUE(status.startsWith("Get: Ok.")) << status.toStdString();
-        EXPECT_TRUE(data);
+    for (const std::string& cls : classes)
+        EXPECT_TRUE(DedicatedWindows().Contains(cls)) << cls;
+    for (const char* profile : {"corvane-a", "corvane-b"}) {
+        startAgent({}, profile);
+        for (const std::string& cls : classes) {
+            SCOPED_TRACE(std::string(profile) + " " + cls);
+            const MenuEntry& entry = entryOf(cls);
+            QString caption, status;
+            bool data = false;
+            int polls = 0;
+            // Polled from timers, so that nothing waits inside a synchronous read.
+            std::function<void()> poll = [&] {
+                auto* form = qobject_cast<TDedicatedForm*>(QApplication::activeModalWidget());
+                NmSNMPRequest2Edits* b =
+                    form && !form->Bindings().empty() ? form->Bindings().front().get() : nullptr;
+                const bool done = b && !b->Busy && statusOf(b).startsWith("Get:");
+                if (!done && ++polls < 750) {
+                    QTimer::singleShot(20, poll);
+                    return;
+                }
+                if (!form)
+                    return;
+                caption = form->windowTitle();
+                status = b ? statusOf(b) : QString();
+                if (auto* view = form->findChild<QTreeWidget*>("ListView"))
+                    data = view->topLevelItemCount() > 0;
+                else
+                    for (QLineEdit* e : form->findChildren<QLineEdit*>())
+                        data = data || !e->text().isEmpty();
+                form->close();
+            };
+            QTimer::singleShot(0, poll);
+            const QString title = QString::fromUtf8(entry.Title) + "127.0.0.1";
+            ASSERT_TRUE(OpenDedicatedWindow(entry, title, noSharedBindings()));
+            EXPECT_EQ(caption, title);
+            EXPECT_TRUE(status.startsWith("Get: Ok.")) << status.toStdString();
+            EXPECT_TRUE(data);
+        }
     }
     EXPECT_TRUE(shown.empty());
 }
