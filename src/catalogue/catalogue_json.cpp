@@ -170,13 +170,17 @@ void writePath(JsonWriter& w, const std::vector<std::string>& path) {
     w.raw("]");
 }
 
-void writeEntry(JsonWriter& w, const MenuEntry& e, const std::vector<std::string>& path) {
+void writeEntry(JsonWriter& w, const MenuEntry& e, const std::vector<std::string>& path,
+                bool enabled) {
     w.raw("{");
     w.key("path");
     writePath(w, path);
     w.raw(", ");
     w.key("action");
     w.string(actionName(e.Action));
+    w.raw(", ");
+    w.key("enabled");
+    w.raw(enabled ? "true" : "false");
     switch (e.Action) {
         case MenuAction::Generic:
             w.raw(", ");
@@ -224,7 +228,7 @@ void writeEntry(JsonWriter& w, const MenuEntry& e, const std::vector<std::string
 
 }  // namespace
 
-std::string catalogueJson(std::span<const MenuEntry> menu) {
+std::string catalogueJson(std::span<const MenuEntry> menu, const WindowBuilt& windowBuilt) {
     JsonWriter w;
     w.raw("{\"menu\": [");
     bool first = true;
@@ -233,7 +237,9 @@ std::string catalogueJson(std::span<const MenuEntry> menu) {
             continue;
         w.raw(first ? "\n" : ",\n");
         first = false;
-        writeEntry(w, menu[i], menuPath(menu, i));
+        const bool enabled =
+            menu[i].Action != MenuAction::Dedicated || (windowBuilt && windowBuilt(menu[i]));
+        writeEntry(w, menu[i], menuPath(menu, i), enabled);
     }
     w.raw("\n]}\n");
     return w.Text;

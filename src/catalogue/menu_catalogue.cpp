@@ -497,6 +497,7 @@ const MenuEntry menuTable[] = {
         {2, "Dot3 Statistics Table", Generic, "Dot3 Statistics Table: ", List, pgDot3StatisticsTable},
         {2, "Dot3 Pause Table", Generic, "Dot3 Pause Table: ", List, pgDot3PauseTable, adDot3PauseTable},
         {2, "Dot3 HC Statistics Table", Generic, "Dot3 HC Statistics Table: ", List, pgDot3HcStatisticsTable, adDot3HcStatisticsTable},
+        {2, "Dot3 Control Table", Dedicated, "Dot3 Control Table: ", None, {}, {}, "Tdot3ControlForm"},
     {0, "Management"},
       {1, "SNMPv3"},
         {2, "Engine Information", Generic, "SNMPv3 Engine Information: ", Editor, pgSnmpv3EngineInformation, adSnmpv3EngineInformation},

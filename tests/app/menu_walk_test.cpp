@@ -1,12 +1,15 @@
 // Every generic entry of the menu against corvane-sim: the window opens, reads without an error
 // status, shows data, and closes; SNMPv2c windows switch the version only while they are open.
+// Every dedicated window that this build opens goes the same way.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -15,9 +18,13 @@
 #include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 
 #include "config_form.h"
 #include "ctrl_btn_panel.h"
+#include "dedicated_form.h"
+#include "dedicated_windows.h"
 #include "edits_panel.h"
 #include "generic_window.h"
 #include "main_form.h"
@@ -151,6 +158,133 @@ TEST_F(MenuWalk, EveryGenericWindowReadsAndShowsData) {
         ++opened;
     }
     EXPECT_EQ(opened, 193);
+    SetMessageHandler({});
+}
+
+namespace {
+
+// A binding that has read something: lines in its list view, or values of its scalars.
+bool bindingShowsData(const NmSNMPRequest2Edits& b) {
+    if (b.ListView)
+        return b.ListView->topLevelItemCount() > 0;
+    for (int i = 0; i < b.Request.VarList.Count(); ++i)
+        if (!b.Request.VarList.Item(i).Value.empty())
+            return true;
+    return false;
+}
+
+QList<QStatusBar*> shownStatusBars(const QWidget* window) {
+    QList<QStatusBar*> bars;
+    for (QStatusBar* bar : window->findChildren<QStatusBar*>())
+        if (bar->isVisible())
+            bars << bar;
+    return bars;
+}
+
+// A window has had its say: no binding busy, and every status bar it shows holds a line.
+bool settled(const TDedicatedForm* window) {
+    for (const auto& b : window->Bindings())
+        if (b->Busy)
+            return false;
+    const QList<QStatusBar*> bars = shownStatusBars(window);
+    return !bars.isEmpty() && std::all_of(bars.begin(), bars.end(), [](const QStatusBar* bar) {
+        return !bar->currentMessage().isEmpty();
+    });
+}
+
+// Dedicated windows that show part of their data only after a step of the user's, keyed by
+// window class: the step, run once the window has settled. Keep it small.
+const std::map<std::string, std::function<void(TDedicatedForm*)>>& dedicatedSteps() {
+    static const std::map<std::string, std::function<void(TDedicatedForm*)>> steps = {
+        // The counter of the interface clicked.
+        {"Tdot3ControlForm",
+         [](TDedicatedForm* w) {
+             auto* list = w->findChild<QTreeWidget*>("ListView1");
+             auto* panel = w->findChild<QTreeWidget*>("ListView2");
+             ASSERT_TRUE(list && panel && list->topLevelItemCount() > 0);
+             const QRect row = list->visualItemRect(list->topLevelItem(0));
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+             EXPECT_TRUE(QTest::qWaitFor(
+                 [panel] { return !panel->topLevelItem(0)->text(1).isEmpty(); }, 5000));
+         }},
+    };
+    return steps;
+}
+
+}  // namespace
+
+// Opened as the menu opens them (modal, through the registry): each reads without an error
+// status, shows data and closes, whatever it runs meanwhile (timers, further reads).
+TEST_F(MenuWalk, EveryEnabledDedicatedWindowReadsAndShowsData) {
+    ASSERT_TRUE(agent_->ready());
+    SetMessageHandler([](const MessageRequest& r) {
+        ADD_FAILURE() << "message box: " << r.text.toStdString();
+        return false;
+    });
+    const auto menu = menuCatalogue();
+    int opened = 0;
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        const MenuEntry& entry = menu[i];
+        if (entry.Action != MenuAction::Dedicated || !DedicatedWindows().Contains(entry.Window))
+            continue;
+        SCOPED_TRACE(entry.Window);
+        const QString caption = QString::fromUtf8(entry.Title) + "127.0.0.1";
+        bool looked = false;
+        // Runs inside the window's modal loop; closes the window in every case.
+        const auto examine = [&] {
+            auto* window = qobject_cast<TDedicatedForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            const QPointer<TDedicatedForm> guard(window);
+            const auto close = qScopeGuard([guard] {
+                if (guard)
+                    guard->reject();
+            });
+            looked = true;
+            EXPECT_EQ(window->windowTitle(), caption);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !guard || settled(window); }, 20000))
+                << "still reading";
+            ASSERT_TRUE(guard);
+            const auto step = dedicatedSteps().find(entry.Window);
+            if (step != dedicatedSteps().end()) {
+                step->second(window);
+                ASSERT_TRUE(QTest::qWaitFor([&] { return !guard || settled(window); }, 20000));
+                ASSERT_TRUE(guard);
+            }
+            for (const QStatusBar* bar : shownStatusBars(window))
+                EXPECT_TRUE(bar->currentMessage().startsWith("Get: Ok."))
+                    << bar->currentMessage().toStdString();
+            const auto& bindings = window->Bindings();
+            EXPECT_TRUE(std::any_of(bindings.begin(), bindings.end(), [](const auto& b) {
+                return bindingShowsData(*b);
+            })) << "shows nothing";
+        };
+        // The window is looked for once its modal loop runs; at most 5 s.
+        auto tries = std::make_shared<int>(0);
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [&, tries, poll] {
+            auto* modal = qobject_cast<TDedicatedForm*>(QApplication::activeModalWidget());
+            if (!modal || !modal->isVisible()) {
+                if (++*tries < 500)
+                    QTimer::singleShot(10, *poll);
+                return;
+            }
+            examine();
+        };
+        QTimer::singleShot(0, *poll);
+        // Whatever happens, no window stays open for good.
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        QObject::connect(&giveUp, &QTimer::timeout, [] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                modal->reject();
+        });
+        giveUp.start(60000);
+        EXPECT_TRUE(OpenDedicatedWindow(entry, caption, form_->sharedBindings()));
+        EXPECT_TRUE(looked);
+        *poll = nullptr;
+        ++opened;
+    }
+    EXPECT_GE(opened, 4);
     SetMessageHandler({});
 }
 

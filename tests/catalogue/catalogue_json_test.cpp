@@ -6,13 +6,14 @@
 #include <QJsonObject>
 #include <map>
 #include <set>
+#include <string>
 
 #include "catalogue_json.h"
 
 namespace {
 
-QJsonObject parsedCatalogue() {
-    const std::string text = catalogueJson(menuCatalogue());
+QJsonObject parsedCatalogue(const WindowBuilt& built = {}) {
+    const std::string text = catalogueJson(menuCatalogue(), built);
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
@@ -21,7 +22,7 @@ QJsonObject parsedCatalogue() {
 
 TEST(CatalogueJson, ParsesWithTheCatalogueCounts) {
     const QJsonArray menu = parsedCatalogue().value("menu").toArray();
-    EXPECT_EQ(menu.size(), 220);
+    EXPECT_EQ(menu.size(), 221);
     std::map<QString, int> actions;
     std::map<QString, int> layouts;
     std::set<QString> tables;  // a table is known by its descriptors
@@ -35,7 +36,7 @@ TEST(CatalogueJson, ParsesWithTheCatalogueCounts) {
             tables.insert(QJsonDocument(p.toObject().value("descriptors").toArray()).toJson());
     }
     EXPECT_EQ(actions["generic"], 193);
-    EXPECT_EQ(actions["dedicated"], 23);
+    EXPECT_EQ(actions["dedicated"], 24);
     EXPECT_EQ(actions["tool"], 2);
     EXPECT_EQ(actions["about"], 1);
     EXPECT_EQ(actions["refresh"], 1);
@@ -65,6 +66,29 @@ TEST(CatalogueJson, EntriesHaveTheirFields) {
                 for (const QString& k : descriptor)
                     EXPECT_TRUE(d.toObject().contains(k)) << k.toStdString();
         }
+    }
+}
+
+// Every command says whether this build opens it: a dedicated one only when its window is built.
+TEST(CatalogueJson, EveryCommandSaysWhetherItIsEnabled) {
+    const auto built = [](const MenuEntry& e) { return std::string(e.Window) == "TIF_Table"; };
+    for (bool withWindows : {false, true}) {
+        SCOPED_TRACE(withWindows ? "one window built" : "no window built");
+        int enabledDedicated = 0;
+        for (const QJsonValue& v :
+             parsedCatalogue(withWindows ? built : WindowBuilt{}).value("menu").toArray()) {
+            const QJsonObject e = v.toObject();
+            ASSERT_TRUE(e.value("enabled").isBool()) << e.value("title").toString().toStdString();
+            if (e.value("action") != "dedicated") {
+                EXPECT_TRUE(e.value("enabled").toBool());
+                continue;
+            }
+            if (e.value("enabled").toBool()) {
+                ++enabledDedicated;
+                EXPECT_EQ(e.value("window").toString(), "TIF_Table");
+            }
+        }
+        EXPECT_EQ(enabledDedicated, withWindows ? 1 : 0);
     }
 }
 
