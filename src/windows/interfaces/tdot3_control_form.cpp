@@ -95,8 +95,8 @@ Tdot3ControlForm::Tdot3ControlForm(const DedicatedWindowContext& context)
     content->addWidget(GroupBox1);
     content->addWidget(ListView2);
 
-    auto* column = new ButtonColumn(this);
-    StaticText1 = column->AddCountBox("StaticText1");
+    auto* column = new TButtonColumn(this, "StaticText1");
+    StaticText1 = column->CountBox;
     btnGet = column->AddButton("Refresh", "btnGet");
     btnClose = column->AddButton("Close", "btnClose");
     column->AddGap();

@@ -43,8 +43,8 @@ TIF_Table::TIF_Table(const DedicatedWindowContext& context) : TDedicatedForm(con
     content->addLayout(fields);
     content->addSpacing(Scaled(4));
 
-    auto* column = new ButtonColumn(this);
-    StaticText1 = column->AddCountBox("StaticText1");
+    auto* column = new TButtonColumn(this, "StaticText1");
+    StaticText1 = column->CountBox;
     BT_Get = column->AddButton("Refresh", "BT_Get");
     BT_Set = column->AddButton("Set", "BT_Set");
     btnStop = column->AddButton("Stop", "btnStop");

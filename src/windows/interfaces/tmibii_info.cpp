@@ -58,7 +58,7 @@ TMIBII_Info::TMIBII_Info(const DedicatedWindowContext& context) : TDedicatedForm
     form->addRow(QStringLiteral("System Service"), ST_SysService);
     form->addRow(QStringLiteral("OR Last Change"), ST_SysORLastChange);
 
-    auto* column = new ButtonColumn(this);
+    auto* column = new TButtonColumn(this);
     BT_Get = column->AddButton("Refresh", "BT_Get");
     BT_Set = column->AddButton("Set", "BT_Set");
     CloseButton = column->AddButton("Close", "CloseButton");

@@ -63,7 +63,7 @@ TSNMP_Counters::TSNMP_Counters(const DedicatedWindowContext& context) : TDedicat
     content->setContentsMargins(0, 0, 0, Scaled(4));
     content->addWidget(LV_SNMPCounterData);
 
-    auto* column = new ButtonColumn(this);
+    auto* column = new TButtonColumn(this);
     column->AddLabel(QStringLiteral("System Time"));
     ST_Time = column->AddLabel(clockText(), "ST_Time");
     ST_Time->setFrameStyle(QFrame::Panel | QFrame::Sunken);

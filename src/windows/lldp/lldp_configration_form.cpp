@@ -73,13 +73,13 @@ TLLDPConfigrationForm::TLLDPConfigrationForm(const DedicatedWindowContext& conte
     outer->addWidget(Note);
     outer->addStretch(1);
 
-    auto* column = new TLLDPButtonColumn(this, false);
+    auto* column = new TButtonColumn(this);
     BT_SetChecked = column->AddButton(QStringLiteral("Set Checked"), "BT_SetChecked");
     BT_ClearChecked = column->AddButton(QStringLiteral("Clear Checked"), "BT_ClearChecked");
     BT_Refresh = column->AddButton(QStringLiteral("Refresh"), "BT_Refresh");
     BT_Close = column->AddButton(QStringLiteral("Close"), "BT_Close");
     BT_SetChecked->setEnabled(false);
-    StatusBar = MakeLldpStatusBar(this);
+    StatusBar = MakeStatusBar(this);
     Binding->SetStatusTarget(StatusBar);
     LayOutLldpWindow(this, content, column, StatusBar);
 

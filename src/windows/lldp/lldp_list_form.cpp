@@ -40,7 +40,7 @@ TLLDPListForm::TLLDPListForm(const DedicatedWindowContext& context, LldpListSetu
     Binding = AddBinding(setup_.MakeBinding(this));
     Binding->Request.VarList = NmSNMPVarList(setup_.Table, setup_.Kind, setup_.IndexCount);
 
-    auto* column = new TLLDPButtonColumn(this, true);
+    auto* column = new TButtonColumn(this, "CountBox");
     CountBox = column->CountBox;
     BT_Refresh = column->AddButton(QStringLiteral("Refresh"), "BT_Refresh");
     if (setup_.SetCaption) {
@@ -59,7 +59,7 @@ TLLDPListForm::TLLDPListForm(const DedicatedWindowContext& context, LldpListSetu
     if (setup_.SetCaption)
         buildEditArea();
 
-    StatusBar = MakeLldpStatusBar(this);
+    StatusBar = MakeStatusBar(this);
     Binding->SetStatusTarget(StatusBar);
     LayOutLldpWindow(this, Splitter, column, StatusBar);
 

@@ -22,7 +22,7 @@ class QPushButton;
 class QSplitter;
 class QStatusBar;
 class QTreeWidget;
-class TLLDPButtonColumn;
+class TButtonColumn;
 class TLLDPTlvDialog;
 
 enum class LldpRowKind {

@@ -68,10 +68,10 @@ TLLDPLocSysDataForm::TLLDPLocSysDataForm(const DedicatedWindowContext& context)
     outer->addLayout(grid);
     outer->addStretch(1);
 
-    auto* column = new TLLDPButtonColumn(this, false);
+    auto* column = new TButtonColumn(this);
     BT_Refresh = column->AddButton(QStringLiteral("Refresh"), "BT_Refresh");
     BT_Close = column->AddButton(QStringLiteral("Close"), "BT_Close");
-    StatusBar = MakeLldpStatusBar(this);
+    StatusBar = MakeStatusBar(this);
     Binding->SetStatusTarget(StatusBar);
     LayOutLldpWindow(this, content, column, StatusBar);
 

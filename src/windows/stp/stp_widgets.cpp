@@ -5,11 +5,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "config_geometry.h"
 
@@ -18,53 +16,15 @@ namespace {
 constexpr int kMargin = 10;
 constexpr int kGap = 5;
 constexpr int kControlWidth = 96;
-constexpr int kButtonHeight = 25;
-constexpr int kCountHeight = 21;
-constexpr int kStatusHeight = 20;
 constexpr int kFieldWidth = 121;
 
 }  // namespace
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    // Enter in a field must not press a button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    b->setFixedSize(Scaled(kControlWidth), std::max(Scaled(kButtonHeight), b->sizeHint().height()));
-    return b;
-}
-
-QLabel* MakeCountBox(QWidget* parent, const char* name) {
-    auto* box = new QLabel(QStringLiteral("0"), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    box->setAlignment(Qt::AlignCenter);
-    box->setFixedSize(Scaled(kControlWidth),
-                      std::max(Scaled(kCountHeight), box->sizeHint().height()));
-    return box;
-}
-
-QLabel* MakeSamplesLabel(QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("Samples"), parent);
-    label->setObjectName(QStringLiteral("SamplesLabel"));
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
 
 QLabel* MakeHiddenText(QWidget* parent, const char* name) {
     auto* text = new QLabel(parent);
     text->setObjectName(QString::fromLatin1(name));
     text->hide();
     return text;
-}
-
-QStatusBar* MakeStatusBar(QWidget* parent) {
-    auto* bar = new QStatusBar(parent);
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(std::max(Scaled(kStatusHeight), bar->sizeHint().height()));
-    return bar;
 }
 
 QTreeWidget* MakeListView(QWidget* parent, const char* name) {

@@ -3,24 +3,19 @@
 // list), the window's content on the left and a one-panel status bar at the bottom.
 #pragma once
 
-#include <QString>
 #include <initializer_list>
+
+#include "button_column.h"
 
 class QDialog;
 class QLabel;
 class QLayout;
 class QLineEdit;
-class QPushButton;
 class QStatusBar;
 class QTreeWidget;
 class QWidget;
 
-QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name);
-// The sunken box that shows a list's row count.
-QLabel* MakeCountBox(QWidget* parent, const char* name);
-QLabel* MakeSamplesLabel(QWidget* parent);
 QLabel* MakeHiddenText(QWidget* parent, const char* name);
-QStatusBar* MakeStatusBar(QWidget* parent);
 QTreeWidget* MakeListView(QWidget* parent, const char* name);
 // Edits and combo boxes of a form, at the width of the generic row editor.
 int FieldWidth();

@@ -44,8 +44,8 @@ TMSTPPortStateEditForm::TMSTPPortStateEditForm(QWidget* owner) : QDialog(owner) 
     auto* content = new QVBoxLayout;
     content->addLayout(fields);
     content->addStretch(1);
-    BT_Set = MakeButton(this, QStringLiteral("Set"), "BT_Set");
-    BT_Close = MakeButton(this, QStringLiteral("Close"), "BT_Close");
+    BT_Set = MakeColumnButton(this, QStringLiteral("Set"), "BT_Set");
+    BT_Close = MakeColumnButton(this, QStringLiteral("Close"), "BT_Close");
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(Scaled(10), Scaled(10), Scaled(10), Scaled(10));
     outer->setSpacing(Scaled(10));

@@ -36,10 +36,10 @@ TMSTPPortStateForm::TMSTPPortStateForm(const DedicatedWindowContext& context)
     content->addWidget(lvMSTPPortState, 1);
     StaticText1 = MakeCountBox(this, "StaticText1");
     SamplesLabel = MakeSamplesLabel(this);
-    BT_Refresh = MakeButton(this, QStringLiteral("Refresh"), "BT_Refresh");
-    BT_Edit = MakeButton(this, QStringLiteral("Edit"), "BT_Edit");
-    BT_Stop = MakeButton(this, QStringLiteral("Stop"), "BT_Stop");
-    BT_Close = MakeButton(this, QStringLiteral("Close"), "BT_Close");
+    BT_Refresh = MakeColumnButton(this, QStringLiteral("Refresh"), "BT_Refresh");
+    BT_Edit = MakeColumnButton(this, QStringLiteral("Edit"), "BT_Edit");
+    BT_Stop = MakeColumnButton(this, QStringLiteral("Stop"), "BT_Stop");
+    BT_Close = MakeColumnButton(this, QStringLiteral("Close"), "BT_Close");
     StatusBar = MakeStatusBar(this);
     LayOutWindow(
         this, content,

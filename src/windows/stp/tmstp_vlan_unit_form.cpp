@@ -193,13 +193,13 @@ void TMSTPVLANUnitForm::buildControls() {
 
     StaticText1 = MakeCountBox(this, "StaticText1");
     SamplesLabel = MakeSamplesLabel(this);
-    BT_Refresh = MakeButton(this, QStringLiteral("Refresh"), "BT_Refresh");
-    BT_Edit = MakeButton(this, QStringLiteral("Edit"), "BT_Edit");
-    BT_Add = MakeButton(this, QStringLiteral("Add"), "BT_Add");
-    BT_Delete = MakeButton(this, QStringLiteral("Delete"), "BT_Delete");
-    BT_CheckAll = MakeButton(this, QStringLiteral("Check All"), "BT_CheckAll");
-    BT_ClearChecks = MakeButton(this, QStringLiteral("Clear Checks"), "BT_ClearChecks");
-    BT_Close = MakeButton(this, QStringLiteral("Close"), "BT_Close");
+    BT_Refresh = MakeColumnButton(this, QStringLiteral("Refresh"), "BT_Refresh");
+    BT_Edit = MakeColumnButton(this, QStringLiteral("Edit"), "BT_Edit");
+    BT_Add = MakeColumnButton(this, QStringLiteral("Add"), "BT_Add");
+    BT_Delete = MakeColumnButton(this, QStringLiteral("Delete"), "BT_Delete");
+    BT_CheckAll = MakeColumnButton(this, QStringLiteral("Check All"), "BT_CheckAll");
+    BT_ClearChecks = MakeColumnButton(this, QStringLiteral("Clear Checks"), "BT_ClearChecks");
+    BT_Close = MakeColumnButton(this, QStringLiteral("Close"), "BT_Close");
     StatusBar = MakeStatusBar(this);
     LayOutWindow(this, content,
                  MakeButtonColumn(this, {StaticText1, SamplesLabel, BT_Refresh, BT_Edit, BT_Add,

@@ -57,9 +57,9 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(const DedicatedWindowCont
     auto* content = new QVBoxLayout;
     content->addLayout(row);
     content->addStretch(1);
-    BT_Refresh = MakeButton(this, QStringLiteral("Refresh"), "BT_Refresh");
-    BT_Set = MakeButton(this, QStringLiteral("Set"), "BT_Set");
-    BT_Close = MakeButton(this, QStringLiteral("Close"), "BT_Close");
+    BT_Refresh = MakeColumnButton(this, QStringLiteral("Refresh"), "BT_Refresh");
+    BT_Set = MakeColumnButton(this, QStringLiteral("Set"), "BT_Set");
+    BT_Close = MakeColumnButton(this, QStringLiteral("Close"), "BT_Close");
     StatusBar = MakeStatusBar(this);
     LayOutWindow(this, content, MakeButtonColumn(this, {BT_Refresh, BT_Set, BT_Close}), StatusBar);
     setFixedSize(sizeHint().expandedTo(QSize(Scaled(320), 0)));

@@ -72,9 +72,9 @@ TSTP_Info::TSTP_Info(const DedicatedWindowContext& context) : TDedicatedForm(con
     content->addLayout(notes);
     content->addStretch(1);
 
-    BT_Get = MakeButton(this, QStringLiteral("Refresh"), "BT_Get");
-    BT_Set = MakeButton(this, QStringLiteral("Set"), "BT_Set");
-    BT_Close = MakeButton(this, QStringLiteral("Close"), "BT_Close");
+    BT_Get = MakeColumnButton(this, QStringLiteral("Refresh"), "BT_Get");
+    BT_Set = MakeColumnButton(this, QStringLiteral("Set"), "BT_Set");
+    BT_Close = MakeColumnButton(this, QStringLiteral("Close"), "BT_Close");
     StatusBar = MakeStatusBar(this);
     LayOutWindow(this, content, MakeButtonColumn(this, {BT_Get, BT_Set, BT_Close}), StatusBar);
     lbMSTPState = MakeHiddenText(this, "lbMSTPState");

@@ -72,7 +72,6 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(const DedicatedWindowContext&
     GetBtn = buttons->AddButton(QStringLiteral("Refresh"), "GetBtn");
     btnStop = buttons->AddButton(QStringLiteral("Stop"), "btnStop");
     btnClose = buttons->AddButton(QStringLiteral("Close"), "btnClose");
-    buttons->Finish();
     QBoxLayout* content = FrameWindow(this, buttons, StatusBar);
 
     ListView1 = new QTreeWidget(this);

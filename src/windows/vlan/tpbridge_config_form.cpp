@@ -27,7 +27,6 @@ TPBridgeConfigForm::TPBridgeConfigForm(const DedicatedWindowContext& context)
     auto* buttons = new TButtonColumn(this, nullptr);
     BT_Get = buttons->AddButton(QStringLiteral("Refresh"), "BT_Get");
     BT_Close = buttons->AddButton(QStringLiteral("Close"), "BT_Close");
-    buttons->Finish();
     QBoxLayout* content = FrameWindow(this, buttons, StatusBar);
     content->setContentsMargins(Scaled(12), Scaled(14), Scaled(12), Scaled(8));
 

@@ -35,7 +35,6 @@ TPortCapabilities8021dForm::TPortCapabilities8021dForm(const DedicatedWindowCont
     ST_Count = buttons->CountBox;
     RefreshBtn = buttons->AddButton(QStringLiteral("Refresh"), "RefreshBtn");
     BT_Close = buttons->AddButton(QStringLiteral("Close"), "BT_Close");
-    buttons->Finish();
     QBoxLayout* content = FrameWindow(this, buttons, StatusBar);
     LV_dot1dPortCapabilitiesEntry = new QTreeWidget(this);
     LV_dot1dPortCapabilitiesEntry->setObjectName(QStringLiteral("LV_dot1dPortCapabilitiesEntry"));

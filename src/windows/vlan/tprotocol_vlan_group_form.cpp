@@ -48,7 +48,6 @@ TProtocolVLANGroupForm::TProtocolVLANGroupForm(const DedicatedWindowContext& con
     BT_Add = buttons->AddButton(QStringLiteral("Add"), "BT_Add");
     BT_Delete = buttons->AddButton(QStringLiteral("Delete"), "BT_Delete");
     BT_Close = buttons->AddButton(QStringLiteral("Close"), "BT_Close");
-    buttons->Finish();
     QBoxLayout* content = FrameWindow(this, buttons, StatusBar);
 
     ListView1 = new QTreeWidget(this);

@@ -49,7 +49,6 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(const DedicatedWindowContext& c
     BT_Refresh = buttons->AddButton(QStringLiteral("Refresh"), "BT_Refresh");
     BT_Set = buttons->AddButton(QStringLiteral("Set"), "BT_Set");
     BT_Close = buttons->AddButton(QStringLiteral("Close"), "BT_Close");
-    buttons->Finish();
     QBoxLayout* content = FrameWindow(this, buttons, StatusBar);
 
     LV_dot1qPortVlanEntry = new QTreeWidget(this);
