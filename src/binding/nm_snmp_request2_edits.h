@@ -26,6 +26,10 @@ class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+// Grid lines between the cells of a list view, as the bound lists have them; for lists a window
+// fills itself.
+void ShowGridLines(QTreeWidget* view);
+
 class NmSNMPRequest2Edits : public NmSNMPRequest2Controls {
   public:
     explicit NmSNMPRequest2Edits(QWidget* form);

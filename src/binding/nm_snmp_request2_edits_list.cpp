@@ -40,6 +40,10 @@ bool isHexText(const std::string& text) {
 
 }  // namespace
 
+void ShowGridLines(QTreeWidget* view) {
+    view->setItemDelegate(new GridLineDelegate(view));
+}
+
 void NmSNMPRequest2Edits::AttachListView(QTreeWidget* listView, bool enableOnSelect) {
     QObject::disconnect(selectionConnection_);
     ListView = listView;
@@ -60,7 +64,7 @@ void NmSNMPRequest2Edits::AttachListView(QTreeWidget* listView, bool enableOnSel
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     listView->setPalette(palette);
-    listView->setItemDelegate(new GridLineDelegate(listView));
+    ShowGridLines(listView);
     selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
                                             [this] { ListViewChange(); });
     BuildColumns();

@@ -114,6 +114,8 @@ class NmSNMPRequest {
     void fallBack();
     void applyNextRow();
     void endWalkValues();
+    // The index of the row the values show, empty when it cannot be coded.
+    std::string shownRowText();
     bool sendWalk(int& code, std::string& text);
     void completeWalk(std::uint64_t generation, const SnmpResponse& response);
     void dispatchWalk();

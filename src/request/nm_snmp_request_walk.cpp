@@ -236,17 +236,20 @@ NmSNMPRequest::WalkOutcome NmSNMPRequest::takeWalkAnswer(const SnmpResponse& res
     return WalkOutcome::Failed;
 }
 
+std::string NmSNMPRequest::shownRowText() {
+    try {
+        return RowIndexText();
+    } catch (const NmSNMPException&) {
+        return {};
+    }
+}
+
 void NmSNMPRequest::applyNextRow() {
     WalkRow row = std::move(walk_.rows.front());
     walk_.rows.pop_front();
     ++walk_.delivered;
     // An ended column restarts from the row before; coded before this row changes the index.
-    std::string previousRow;
-    try {
-        previousRow = RowIndexText();
-    } catch (const NmSNMPException&) {
-        previousRow.clear();
-    }
+    const std::string previousRow = shownRowText();
     for (std::size_t c = 0; c < walk_.columns.size(); ++c) {
         const int i = walk_.items[c];
         SNMPVarItem& item = VarList.Item(i);
@@ -272,12 +275,7 @@ void NmSNMPRequest::applyNextRow() {
 }
 
 void NmSNMPRequest::endWalkValues() {
-    std::string previousRow;
-    try {
-        previousRow = RowIndexText();
-    } catch (const NmSNMPException&) {
-        previousRow.clear();
-    }
+    const std::string previousRow = shownRowText();
     for (std::size_t c = 0; c < walk_.columns.size(); ++c) {
         const int i = walk_.items[c];
         SNMPVarItem& item = VarList.Item(i);
