@@ -145,18 +145,33 @@ SimProcess::SimProcess(const std::string& profile, const std::vector<std::string
     std::vector<std::string> argv{binary.empty() ? binaryPath() : binary, "--profile",
                                   profilePath(profile), "--listen", "udp:127.0.0.1:0"};
     argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
+    agent_.start(argv, -1, readyTimeout);
+    if (ready())
+        startTime_ = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
+}
+
+SimProcess::~SimProcess() {
+    stop();
+}
+
+std::string SimProcess::address() const {
+    return "udp:127.0.0.1:" + std::to_string(port());
+}
+
+void AgentProcess::start(const std::vector<std::string>& argv, int errFd,
+                         std::chrono::milliseconds readyTimeout) {
+    stop(std::chrono::seconds(5));
     int out[2];
     if (pipe(out) != 0) {
         return;
     }
-    pid_ = spawn(argv, out[1], -1);
+    pid_ = spawn(argv, out[1], errFd);
     close(out[1]);
     stdoutFd_ = out[0];
     if (pid_ <= 0) {
         return;
     }
-    // The agent prints "corvane-sim ready on udp:127.0.0.1:PORT profile ..." when it answers.
-    auto deadline = started + readyTimeout;
+    auto deadline = Clock::now() + readyTimeout;
     std::string text;
     while (text.find('\n') == std::string::npos) {
         pollfd pfd{stdoutFd_, POLLIN, 0};
@@ -177,18 +192,13 @@ SimProcess::SimProcess(const std::string& profile, const std::vector<std::string
     if (at != std::string::npos) {
         port_ = static_cast<uint16_t>(std::atoi(readyLine_.c_str() + at + marker.size()));
     }
-    startTime_ = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started);
 }
 
-SimProcess::~SimProcess() {
-    stop();
+AgentProcess::~AgentProcess() {
+    stop(std::chrono::seconds(5));
 }
 
-std::string SimProcess::address() const {
-    return "udp:127.0.0.1:" + std::to_string(port_);
-}
-
-int SimProcess::stop(std::chrono::milliseconds timeout) {
+int AgentProcess::stop(std::chrono::milliseconds timeout) {
     int code = -1;
     if (pid_ > 0) {
         kill(pid_, SIGTERM);

@@ -21,6 +21,31 @@ struct CommandResult {
 CommandResult runCommand(const std::vector<std::string>& argv,
                          std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
+// An agent a test runs: started with its standard output piped, ready once it prints its ready
+// line ("... ready on udp:127.0.0.1:PORT ..."); it never outlives the test.
+class AgentProcess {
+  public:
+    AgentProcess() = default;
+    ~AgentProcess();
+    AgentProcess(const AgentProcess&) = delete;
+    AgentProcess& operator=(const AgentProcess&) = delete;
+
+    // errFd: where its standard error goes, -1 for the test's own.
+    void start(const std::vector<std::string>& argv, int errFd,
+               std::chrono::milliseconds readyTimeout);
+    uint16_t port() const { return port_; }
+    const std::string& readyLine() const { return readyLine_; }
+    // SIGTERM, then SIGKILL when the process has not ended within timeout; returns its
+    // exit status (-1 when it had to be killed).
+    int stop(std::chrono::milliseconds timeout);
+
+  private:
+    pid_t pid_ = -1;
+    int stdoutFd_ = -1;
+    uint16_t port_ = 0;
+    std::string readyLine_;
+};
+
 class SimProcess {
   public:
     // profile: a name under the profile folder ("corvane-b") or a path to a .snmprec file;
@@ -33,25 +58,24 @@ class SimProcess {
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
 
-    bool ready() const { return port_ != 0; }
-    uint16_t port() const { return port_; }
+    bool ready() const { return agent_.port() != 0; }
+    uint16_t port() const { return agent_.port(); }
     std::string address() const;  // "udp:127.0.0.1:PORT"
-    const std::string& readyLine() const { return readyLine_; }
+    const std::string& readyLine() const { return agent_.readyLine(); }
     // How long the start took until the ready line.
     std::chrono::milliseconds startTime() const { return startTime_; }
 
     // SIGTERM, then SIGKILL when the process has not ended within timeout; returns its
     // exit status (-1 when it had to be killed).
-    int stop(std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    int stop(std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+        return agent_.stop(timeout);
+    }
 
     static std::string binaryPath();
     static std::string profilePath(const std::string& name);
 
   private:
-    pid_t pid_ = -1;
-    int stdoutFd_ = -1;
-    uint16_t port_ = 0;
-    std::string readyLine_;
+    AgentProcess agent_;
     std::chrono::milliseconds startTime_{0};
 };
 

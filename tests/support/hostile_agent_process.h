@@ -2,8 +2,6 @@
 // log, and stops it.
 #pragma once
 
-#include <sys/types.h>
-
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -11,6 +9,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "sim_process.h"
 
 namespace corvane::test {
 
@@ -26,10 +26,10 @@ class HostileAgentProcess {
     HostileAgentProcess(const HostileAgentProcess&) = delete;
     HostileAgentProcess& operator=(const HostileAgentProcess&) = delete;
 
-    bool ready() const { return port_ != 0; }
-    uint16_t port() const { return port_; }
+    bool ready() const { return agent_.port() != 0; }
+    uint16_t port() const { return agent_.port(); }
     std::string address() const;  // "udp:127.0.0.1:PORT"
-    const std::string& readyLine() const { return readyLine_; }
+    const std::string& readyLine() const { return agent_.readyLine(); }
     // What the agent wrote on standard error (why it did not start).
     std::string errorOutput() const;
 
@@ -40,18 +40,17 @@ class HostileAgentProcess {
     size_t faultCount() const;
 
     // SIGTERM, then SIGKILL after timeout; the exit status, or -1 when it had to be killed.
-    int stop(std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    int stop(std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+        return agent_.stop(timeout);
+    }
 
     static std::string binaryPath();
     static std::string profilePath(const std::string& name);
 
   private:
-    pid_t pid_ = -1;
-    int stdoutFd_ = -1;
-    uint16_t port_ = 0;
-    std::string readyLine_;
     std::unique_ptr<QTemporaryDir> folder_;
-    std::string dir_;  // holds the log and the standard error
+    std::string dir_;     // holds the log and the standard error
+    AgentProcess agent_;  // last: stopped before the folder goes
 };
 
 }  // namespace corvane::test
