@@ -30,20 +30,6 @@ using corvane::test::runCommand;
 using corvane::test::SimProcess;
 
 namespace {
-
-std::vector<std::string> v3Switches(std::uint16_t port) {
-    return {"/I127.0.0.1",
-            "/v3",
-            "/t" + std::to_string(port),
-            "/m3",
-            "/l3",
-            "/ncorvane",
-            "/Acorvane-auth",
-            "/Pcorvane-priv",
-            "/a5",
-            "/p4"};
-}
-
 // The test's own CSV: quotes where a field holds a comma, a quote or a line break.
 std::string csv(const std::vector<QStringList>& rows) {
     std::string out;
@@ -74,7 +60,7 @@ class Export : public ::testing::Test {
         agent_ = new SimProcess("corvane-b");
         ASSERT_TRUE(agent_->ready());
         LaunchParameters kept;
-        StartSession(v3Switches(agent_->port()), work_.string(), kept);
+        StartSession(corvane::test::simV3Switches(agent_->port()), work_.string(), kept);
     }
     static void TearDownTestSuite() {
         delete agent_;
@@ -164,7 +150,7 @@ TEST_F(Export, PrintsWhatTheWindowHolds) {
         std::vector<std::string> args{"--export", c.path};
         if (c.page)
             args.insert(args.end(), {"--page", c.page});
-        for (const std::string& s : v3Switches(agent_->port()))
+        for (const std::string& s : corvane::test::simV3Switches(agent_->port()))
             args.push_back(s);
         const CommandResult r = corvane(args);
         EXPECT_EQ(r.exitCode, 0);
@@ -184,7 +170,7 @@ TEST_F(Export, FailuresGoToStandardErrorWithAnExitCode) {
     gone.stop();
 
     std::vector<std::string> dead{"--export", "System / IF-MIB / IF Number"};
-    for (const std::string& s : v3Switches(deadPort))
+    for (const std::string& s : corvane::test::simV3Switches(deadPort))
         dead.push_back(s);
     const CommandResult failed = corvane(dead);
     EXPECT_EQ(failed.exitCode, 1);

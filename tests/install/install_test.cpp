@@ -19,20 +19,6 @@ using corvane::test::runCommand;
 using corvane::test::SimProcess;
 
 namespace {
-
-std::vector<std::string> v3Switches(std::uint16_t port) {
-    return {"/I127.0.0.1",
-            "/v3",
-            "/t" + std::to_string(port),
-            "/m3",
-            "/l3",
-            "/ncorvane",
-            "/Acorvane-auth",
-            "/Pcorvane-priv",
-            "/a5",
-            "/p4"};
-}
-
 void writeFile(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
     std::ofstream(path) << text;
@@ -64,7 +50,7 @@ class Installed : public ::testing::Test {
     static CommandResult corvane(std::vector<std::string> args, std::uint16_t port = 0) {
         args.insert(args.begin(), bin("corvane"));
         if (port)
-            for (const std::string& s : v3Switches(port))
+            for (const std::string& s : corvane::test::simV3Switches(port))
                 args.push_back(s);
         return runCommand(args, std::chrono::seconds(90));
     }

@@ -139,6 +139,19 @@ std::string SimProcess::profilePath(const std::string& name) {
     return std::string(CORVANE_SIM_PROFILES) + "/" + name + ".snmprec";
 }
 
+std::vector<std::string> simV3Switches(uint16_t port) {
+    return {"/I127.0.0.1",
+            "/v3",
+            "/t" + std::to_string(port),
+            "/m3",
+            "/l3",
+            "/ncorvane",
+            "/Acorvane-auth",
+            "/Pcorvane-priv",
+            "/a5",
+            "/p4"};
+}
+
 SimProcess::SimProcess(const std::string& profile, const std::vector<std::string>& extraArgs,
                        std::chrono::milliseconds readyTimeout, const std::string& binary) {
     auto started = Clock::now();

@@ -21,6 +21,10 @@ struct CommandResult {
 CommandResult runCommand(const std::vector<std::string>& argv,
                          std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
+// The program's switches that reach corvane-sim at port as its own SNMPv3 user (authPriv,
+// SHA-256 and AES-128).
+std::vector<std::string> simV3Switches(uint16_t port);
+
 // An agent a test runs: started with its standard output piped, ready once it prints its ready
 // line ("... ready on udp:127.0.0.1:PORT ..."); it never outlives the test.
 class AgentProcess {
